@@ -1,0 +1,29 @@
+// A page of text placed at character cells, as the painted views, the information form and printed
+// pages show it. The core builds pages; the user interface draws them at (column - 1) * character width
+// and (line - 1) * line height. The same page written as a text file goes through textFileLines().
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kvx {
+
+struct TextItem {
+    int column = 1;    // 1-based
+    int line = 1;      // 1-based; items on line <= 0 are not drawn
+    std::string text;  // UTF-8
+};
+
+struct TextPage {
+    std::vector<TextItem> items;
+    int highlightedLine = 0;  // 0 = none
+
+    void put(int column, int line, std::string text) { items.push_back({column, line, std::move(text)}); }
+    int lineCount() const;
+};
+
+// The page as lines of a text file: each item is copied into a 255-character line buffer from its column
+// on (an item that would end beyond 255 is not copied); lines are the buffers' used lengths.
+std::vector<std::string> textFileLines(const TextPage& page);
+
+}  // namespace kvx

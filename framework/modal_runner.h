@@ -1,0 +1,52 @@
+// The one place where the user interface waits for the user: every message box, question, code-built
+// dialog and system dialog runs through the current ModalRunner. The program uses ExecModalRunner
+// (real modal loops); the script driver installs one that answers from its script, so the same dialogs
+// and the same code paths run headless.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class Tkodialog;
+
+namespace kvx {
+
+enum class MessageKind { Information, Error };
+
+struct FileChoice {
+    bool save = false;
+    QString title;
+    QString path;
+    QStringList suffixes;
+};
+
+class ModalRunner {
+public:
+    virtual ~ModalRunner() = default;
+    // Runs a code-built dialog modally (after its setupwindow) and returns its modal result.
+    virtual int runDialog(Tkodialog& dialog) = 0;
+    virtual void showMessage(MessageKind kind, const QString& title, const QString& text) = 0;
+    virtual bool askQuestion(const QString& title, const QString& text) = 0;
+    // The system's file dialog: the chosen path, or nothing when cancelled (suffix rules are the caller's).
+    virtual std::optional<QString> chooseFile(const FileChoice& choice) = 0;
+    // The system print dialog; true when the user confirmed. `fromPage`/`toPage`/`copies` are in-out.
+    virtual bool printDialog(int& fromPage, int& toPage, int& copies, int minPage, int maxPage) = 0;
+};
+
+// The runner in force; an ExecModalRunner until another is installed.
+ModalRunner& modalRunner();
+// Installs `runner` (not owned); nullptr restores the default.
+void setModalRunner(ModalRunner* runner);
+
+// Real modal loops and system dialogs.
+class ExecModalRunner final : public ModalRunner {
+public:
+    int runDialog(Tkodialog& dialog) override;
+    void showMessage(MessageKind kind, const QString& title, const QString& text) override;
+    bool askQuestion(const QString& title, const QString& text) override;
+    std::optional<QString> chooseFile(const FileChoice& choice) override;
+    bool printDialog(int& fromPage, int& toPage, int& copies, int minPage, int maxPage) override;
+};
+
+}  // namespace kvx
