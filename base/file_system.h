@@ -31,6 +31,8 @@ public:
     // Modification time in seconds since the epoch, 0 when unknown.
     virtual long long modificationTime() = 0;
     virtual bool close() = 0;
+    // Text of this file's last failure.
+    virtual std::string lastError() const = 0;
 };
 
 class FileSystem {
@@ -63,6 +65,9 @@ private:
     void fail(int err);
     std::string m_lastError;
 };
+
+// Run-time library text of an errno value ("File not found", "Disk full", "I/O error 5").
+std::string ioErrorText(int err);
 
 // Reads a whole file; false when it cannot be opened or read.
 bool readWholeFile(FileSystem& fs, const std::string& path, std::string& contents);

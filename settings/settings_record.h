@@ -1,0 +1,115 @@
+// The settings block: 6478 bytes held in memory for the whole run and stored byte for byte as
+// settings.dat. Fields are read and written at their fixed offsets, so that an existing file loads
+// unchanged; bytes this program does not interpret are kept as they are.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "base/file_system.h"
+#include "base/le_bytes.h"
+
+namespace kvx {
+
+enum class FontSlot { Dialog = 0, Detail = 1, List = 2, Print = 3, Tree = 4 };
+
+// 47-byte font description.
+struct FontDescription {
+    std::string name;  // Windows-1252, at most 37 characters; 3 or fewer = no font of its own
+    std::uint8_t charset = 0;
+    std::uint16_t weight = 3;  // above 3 = bold
+    std::uint16_t size = 10;   // points
+    std::uint8_t italic = 0;
+    std::int16_t angle = 0;
+    std::uint8_t colour = 0;
+
+    bool hasFont() const { return name.size() > 3; }
+    bool bold() const { return weight > 3; }
+};
+
+class SettingsRecord final {
+public:
+    static constexpr std::size_t kSize = 6478;
+    static constexpr const char* kFileName = "settings.dat";
+
+    // Offsets of the fields this program interprets.
+    static constexpr std::size_t kCompanyBlock = 12, kCompanyBlockSize = 187;
+    static constexpr std::size_t kCompanyEmail = 14, kCompanyName = 55, kCompanyTown = 96, kCompanyStreet = 137,
+                                 kCompanyPhone = 178;
+    static constexpr std::size_t kStatusFilter = 199;  // 5 bytes, status 1..5
+    static constexpr std::size_t kCustomerNumber = 204;
+    static constexpr std::size_t kRangedNumber = 215;
+    static constexpr std::size_t kPriceDisplay = 219;
+    static constexpr std::size_t kWorkingMode = 220;
+    static constexpr std::size_t kCostCentreStatus = 221;  // 41 bytes
+    static constexpr std::size_t kSearchSet = 262;
+    static constexpr std::size_t kCatalogueDate = 268;
+    static constexpr std::size_t kFonts = 309, kFontSize = 47;
+    static constexpr std::size_t kDeliveryData = 900;  // 4 bytes: order type, destination, shipping, payment
+    static constexpr std::size_t kTextFolder = 904;
+    static constexpr std::size_t kCurrentOrder = 1118;
+    static constexpr std::size_t kDatasheetFolder = 1120;
+    static constexpr std::size_t kEntryHistory = 3363, kEntryHistoryCount = 5783;
+    static constexpr std::size_t kSearchEngine = 5905;
+    static constexpr std::size_t kFolderCapacity = 120;
+
+    SettingsRecord() { setDefaults(); }
+
+    // Zeroes the block and sets every default.
+    void setDefaults();
+    // Copies the bytes of `data` (at most kSize) over the defaults; a shorter block keeps the tail's defaults.
+    void loadBytes(const std::string& data);
+    // Corrections applied after loading; `programDir` ends with '/'. Returns true when they changed the block
+    // in a way that must be saved (company data reset).
+    bool applyLoadCorrections(const std::string& programDir);
+
+    // Reads settings.dat (missing or short: defaults stay, no message) and applies the corrections; marks the
+    // block dirty when the corrections say so.
+    void load(FileSystem& fs, const std::string& programDir);
+    // Writes settings.dat whole (temporary file, sync, rename); false with `error` when it failed.
+    bool save(FileSystem& fs, std::string& error) const;
+
+    const std::uint8_t* data() const { return m_bytes.data(); }
+    std::uint8_t* data() { return m_bytes.data(); }
+
+    bool dirty() const { return m_dirty; }
+    void setDirty(bool dirty = true) { m_dirty = dirty; }
+
+    // Typed fields (texts are Windows-1252).
+    std::string text(std::size_t offset, std::size_t capacity) const;
+    void setText(std::size_t offset, std::size_t capacity, const std::string& cp1252);
+
+    bool statusFilter(int status) const;  // status 1..5; others pass
+    void setStatusFilter(int status, bool on);
+    bool netPrices() const { return m_bytes[kPriceDisplay] != 0; }
+    bool stockMode() const { return m_bytes[kWorkingMode] != 0; }
+    void setStockMode(bool on) { m_bytes[kWorkingMode] = on ? 1 : 0; }
+    std::int32_t rangedNumber() const { return getI32(m_bytes.data(), kRangedNumber); }
+    std::int32_t catalogueDate() const { return getI32(m_bytes.data(), kCatalogueDate); }
+    void setCatalogueDate(std::int32_t date) { putI32(m_bytes.data(), kCatalogueDate, date); }
+    std::uint16_t currentOrder() const { return getU16(m_bytes.data(), kCurrentOrder); }
+    void setCurrentOrder(std::uint16_t n) { putU16(m_bytes.data(), kCurrentOrder, n); }
+    std::uint8_t searchSet() const { return m_bytes[kSearchSet]; }
+    std::string textFolder() const { return text(kTextFolder, kFolderCapacity); }
+    std::string datasheetFolder() const { return text(kDatasheetFolder, kFolderCapacity); }
+    std::string searchEngine() const { return text(kSearchEngine, kFolderCapacity); }
+
+    FontDescription font(FontSlot slot) const;
+    void setFont(FontSlot slot, const FontDescription& font);
+
+    // The status-line abbreviations "La ", "Ab ", "Be ", "Au " of the set filter flags.
+    std::string statusFilterAbbreviations() const;
+
+    void resetCompanyData();
+
+private:
+    std::array<std::uint8_t, kSize> m_bytes{};
+    bool m_dirty = false;
+};
+
+// A font description at `offset` of a buffer, clamped as loading requires.
+FontDescription decodeFontDescription(const std::uint8_t* rec, std::size_t offset);
+void encodeFontDescription(std::uint8_t* rec, std::size_t offset, const FontDescription& font);
+
+}  // namespace kvx
