@@ -6,7 +6,7 @@ namespace kvx {
 namespace {
 
 class FaultyFile final : public File {
-public:
+  public:
     FaultyFile(FaultyFileSystem& fs, std::unique_ptr<File> inner, std::string path)
         : m_fs(fs), m_inner(std::move(inner)), m_path(std::move(path)) {}
 
@@ -47,7 +47,7 @@ public:
     }
     std::string lastError() const override { return m_error.empty() ? m_inner->lastError() : m_error; }
 
-private:
+  private:
     template <typename T>
     T fail(T value) {
         m_error = m_fs.kind() == FaultKind::DiskFull ? "Disk full" : "I/O error 5";
@@ -126,7 +126,9 @@ void FaultyFileSystem::rememberSynced(const std::string& path, std::string conte
     m_synced.emplace(path, Snapshot{std::move(contents), existed});
 }
 
-void FaultyFileSystem::forgetSynced(const std::string& path) { m_synced.erase(path); }
+void FaultyFileSystem::forgetSynced(const std::string& path) {
+    m_synced.erase(path);
+}
 
 void FaultyFileSystem::dropUnsyncedWrites() {
     for (const auto& [path, snap] : m_synced) {

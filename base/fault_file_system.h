@@ -12,13 +12,13 @@
 namespace kvx {
 
 enum class FaultKind {
-    IoError,    // the call fails, nothing changes
-    DiskFull,   // a write stores half its bytes, then fails; other calls fail like IoError
-    Crash       // the call and every later one fail; unsynced writes are rolled back (see crashed())
+    IoError,   // the call fails, nothing changes
+    DiskFull,  // a write stores half its bytes, then fails; other calls fail like IoError
+    Crash      // the call and every later one fail; unsynced writes are rolled back (see crashed())
 };
 
 class FaultyFileSystem final : public FileSystem {
-public:
+  public:
     explicit FaultyFileSystem(FileSystem& real) : m_real(real) {}
 
     // Fail call number `n` (1-based); 0 = never.
@@ -50,7 +50,7 @@ public:
     void rememberSynced(const std::string& path, std::string contents, bool existed);
     void forgetSynced(const std::string& path);
 
-private:
+  private:
     FileSystem& m_real;
     long m_failAt = 0;
     long m_calls = 0;

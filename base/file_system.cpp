@@ -13,20 +13,26 @@ namespace kvx {
 // Texts of the run-time library, so that messages read the same on every platform.
 std::string ioErrorText(int err) {
     switch (err) {
-        case ENOENT: return "File not found";
+        case ENOENT:
+            return "File not found";
         case EACCES:
-        case EPERM: return "File access denied";
-        case ENOSPC: return "Disk full";
-        case EROFS: return "Disk is write-protected";
-        case EISDIR: return "Is a directory";
-        default: return "I/O error " + std::to_string(err);
+        case EPERM:
+            return "File access denied";
+        case ENOSPC:
+            return "Disk full";
+        case EROFS:
+            return "Disk is write-protected";
+        case EISDIR:
+            return "Is a directory";
+        default:
+            return "I/O error " + std::to_string(err);
     }
 }
 
 namespace {
 
 class PosixFile final : public File {
-public:
+  public:
     explicit PosixFile(int fd) : m_fd(fd) {}
     ~PosixFile() override {
         if (m_fd >= 0) ::close(m_fd);
@@ -83,7 +89,7 @@ public:
     }
     std::string lastError() const override { return m_error; }
 
-private:
+  private:
     bool check(bool ok) {
         if (!ok) m_error = ioErrorText(errno);
         return ok;
@@ -94,15 +100,25 @@ private:
 
 }  // namespace
 
-void PosixFileSystem::fail(int err) { m_lastError = ioErrorText(err); }
+void PosixFileSystem::fail(int err) {
+    m_lastError = ioErrorText(err);
+}
 
 std::unique_ptr<File> PosixFileSystem::open(const std::string& path, OpenMode mode) {
     int flags = O_CLOEXEC;
     switch (mode) {
-        case OpenMode::ReadOnly: flags |= O_RDONLY; break;
-        case OpenMode::ReadWrite: flags |= O_RDWR; break;
-        case OpenMode::CreateOrOpen: flags |= O_RDWR | O_CREAT; break;
-        case OpenMode::CreateTruncate: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
+        case OpenMode::ReadOnly:
+            flags |= O_RDONLY;
+            break;
+        case OpenMode::ReadWrite:
+            flags |= O_RDWR;
+            break;
+        case OpenMode::CreateOrOpen:
+            flags |= O_RDWR | O_CREAT;
+            break;
+        case OpenMode::CreateTruncate:
+            flags |= O_RDWR | O_CREAT | O_TRUNC;
+            break;
     }
     int fd = ::open(path.c_str(), flags, 0644);
     if (fd < 0) {

@@ -18,7 +18,7 @@ enum class OpenMode {
 };
 
 class File {
-public:
+  public:
     virtual ~File() = default;
     // Reads up to n bytes at `offset`; returns the number read (less at the end of the file), -1 on error.
     virtual long long readAt(std::uint64_t offset, void* buffer, std::size_t n) = 0;
@@ -36,7 +36,7 @@ public:
 };
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // nullptr on failure; lastError() then tells why.
     virtual std::unique_ptr<File> open(const std::string& path, OpenMode mode) = 0;
@@ -52,7 +52,7 @@ public:
 
 // The real calls.
 class PosixFileSystem final : public FileSystem {
-public:
+  public:
     std::unique_ptr<File> open(const std::string& path, OpenMode mode) override;
     bool exists(const std::string& path) override;
     bool rename(const std::string& from, const std::string& to) override;
@@ -61,7 +61,7 @@ public:
     bool syncDirectory(const std::string& path) override;
     std::string lastError() const override { return m_lastError; }
 
-private:
+  private:
     void fail(int err);
     std::string m_lastError;
 };

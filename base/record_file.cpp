@@ -8,7 +8,9 @@ namespace kvx {
 RecordFile::RecordFile(FileSystem& fs, std::string path, std::size_t recordSize)
     : m_fs(fs), m_path(std::move(path)), m_recordSize(recordSize) {}
 
-RecordFile::~RecordFile() { close(); }
+RecordFile::~RecordFile() {
+    close();
+}
 
 bool RecordFile::openWith(OpenMode mode) {
     close();
@@ -27,9 +29,15 @@ bool RecordFile::openWith(OpenMode mode) {
     return true;
 }
 
-bool RecordFile::open() { return openWith(OpenMode::ReadWrite) || openWith(OpenMode::ReadOnly); }
-bool RecordFile::openOrCreate() { return openWith(OpenMode::CreateOrOpen); }
-bool RecordFile::create() { return openWith(OpenMode::CreateTruncate); }
+bool RecordFile::open() {
+    return openWith(OpenMode::ReadWrite) || openWith(OpenMode::ReadOnly);
+}
+bool RecordFile::openOrCreate() {
+    return openWith(OpenMode::CreateOrOpen);
+}
+bool RecordFile::create() {
+    return openWith(OpenMode::CreateTruncate);
+}
 
 void RecordFile::close() {
     if (m_file) m_file->close();

@@ -14,7 +14,7 @@
 namespace kvx {
 
 class RecordFile final {
-public:
+  public:
     static constexpr std::uint32_t kMaxRecords = 65535;
 
     RecordFile(FileSystem& fs, std::string path, std::size_t recordSize);
@@ -57,7 +57,7 @@ public:
     // Text of the last failure.
     std::string lastError() const { return m_fs.lastError(); }
 
-private:
+  private:
     bool openWith(OpenMode mode);
 
     FileSystem& m_fs;

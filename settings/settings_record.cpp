@@ -12,7 +12,9 @@ namespace {
 // Sample company data of a new installation; the user replaces them in "Firmendaten eingeben".
 constexpr const char* kSampleName = "Muster Elektronik GmbH";
 constexpr const char* kSampleTown = "12345 Musterstadt";
-constexpr const char* kSampleStreet = "Musterstra\xDF" "e 1";  // Windows-1252 ß
+constexpr const char* kSampleStreet =
+    "Musterstra\xDF"
+    "e 1";  // Windows-1252 ß
 constexpr const char* kSamplePhone = "0123 456789";
 constexpr const char* kDefaultSearchEngine = "https://duckduckgo.com/?q=";
 constexpr const char* kDefaultDatasheetFolder = "c:\\download\\datenblatt";

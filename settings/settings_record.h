@@ -29,7 +29,7 @@ struct FontDescription {
 };
 
 class SettingsRecord final {
-public:
+  public:
     static constexpr std::size_t kSize = 6478;
     static constexpr const char* kFileName = "settings.dat";
 
@@ -103,7 +103,7 @@ public:
 
     void resetCompanyData();
 
-private:
+  private:
     std::array<std::uint8_t, kSize> m_bytes{};
     bool m_dirty = false;
 };

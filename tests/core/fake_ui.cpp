@@ -1,0 +1,103 @@
+// Scripted answers for core tests.
+#include "fake_ui.h"
+
+#include <stdexcept>
+
+namespace kvx::test {
+
+Answer FakeUi::next(const std::string& what) {
+    if (answers.empty()) throw std::logic_error("FakeUi: no answer left for " + what);
+    Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+bool FakeUi::ask(const std::string& text, const std::string& title) {
+    Answer a = next("ask: " + text);
+    const bool yes = std::holds_alternative<bool>(a) && std::get<bool>(a);
+    log.push_back("ask[" + title + "]: " + text + " -> " + (yes ? "Ja" : "Nein"));
+    return yes;
+}
+
+std::optional<std::int32_t> FakeUi::askNumber(const NumberRequest& request) {
+    Answer a = next("number: " + request.caption);
+    log.push_back("number: " + request.caption);
+    if (auto* v = std::get_if<std::int32_t>(&a)) return *v;
+    return std::nullopt;
+}
+
+std::optional<std::string> FakeUi::askText(const TextRequest& request) {
+    Answer a = next("text: " + request.caption);
+    log.push_back("text: " + request.caption);
+    if (auto* v = std::get_if<std::string>(&a)) return *v;
+    return std::nullopt;
+}
+
+std::optional<DateNumber> FakeUi::askDate(const DateRequest& request) {
+    Answer a = next("date: " + request.caption);
+    log.push_back("date: " + request.caption);
+    if (auto* v = std::get_if<std::int32_t>(&a)) return *v;
+    return std::nullopt;
+}
+
+std::optional<int> FakeUi::chooseLine(const ChoiceRequest& request) {
+    Answer a = next("choice: " + request.caption);
+    log.push_back("choice: " + request.caption);
+    if (auto* v = std::get_if<std::int32_t>(&a)) return *v;
+    return std::nullopt;
+}
+
+std::optional<std::string> FakeUi::chooseFile(const FileRequest& request) {
+    Answer a = next("file: " + request.title);
+    log.push_back("file: " + request.title);
+    if (auto* v = std::get_if<std::string>(&a)) return *v;
+    return std::nullopt;
+}
+
+std::optional<std::string> FakeUi::chooseDirectory(const std::string& caption, const std::string&) {
+    Answer a = next("directory: " + caption);
+    log.push_back("directory: " + caption);
+    if (auto* v = std::get_if<std::string>(&a)) return *v;
+    return std::nullopt;
+}
+
+int FakeUi::showBox(const BoxRequest& request) {
+    Answer a = next("box: " + request.caption);
+    log.push_back("box: " + request.caption + ": " + request.text);
+    if (auto* v = std::get_if<std::int32_t>(&a)) return *v;
+    return 2;
+}
+
+void FakeUi::showLines(const std::string& caption, const std::vector<std::string>& lines) {
+    std::string all = "lines: " + caption;
+    for (const auto& l : lines) all += " | " + l;
+    log.push_back(all);
+}
+
+bool FakeUi::print(PrintJob& job) {
+    Answer a = next("print: " + job.title);
+    const bool yes = std::holds_alternative<bool>(a) && std::get<bool>(a);
+    log.push_back("print: " + job.title + (yes ? "" : " (abgebrochen)"));
+    if (!yes || !job.drawPage) return false;
+    for (int page = job.firstPage; page <= job.lastPage; ++page) {
+        TextPage out;
+        const bool more = job.drawPage(page, 60, out);
+        for (const auto& line : textFileLines(out)) log.push_back("page " + std::to_string(page) + ": " + line);
+        if (!more) break;
+    }
+    return true;
+}
+
+ShellResult FakeUi::shellOpen(const std::string& target) {
+    log.push_back("shell: " + target);
+    return {33, ""};
+}
+
+std::vector<std::string> FakeUi::linesStartingWith(const std::string& prefix) const {
+    std::vector<std::string> out;
+    for (const auto& l : log)
+        if (l.rfind(prefix, 0) == 0) out.push_back(l);
+    return out;
+}
+
+}  // namespace kvx::test

@@ -1,0 +1,46 @@
+// A UserInterface for core tests: answers questions and requests from a queue and logs everything said.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "base/user_interface.h"
+
+namespace kvx::test {
+
+// An answer is a bool (questions), a number, a text (text, file, directory requests), or Cancel.
+struct Cancel {};
+using Answer = std::variant<bool, std::int32_t, std::string, Cancel>;
+
+class FakeUi final : public UserInterface {
+  public:
+    std::deque<Answer> answers;
+    std::vector<std::string> log;  // "info: ...", "error[title]: ...", "ask: ... -> yes", ...
+
+    void inform(const std::string& text) override { log.push_back("info: " + text); }
+    void error(const std::string& text, const std::string& title) override {
+        log.push_back("error[" + title + "]: " + text);
+    }
+    bool ask(const std::string& text, const std::string& title) override;
+    void status(const std::string& text) override { log.push_back("status: " + text); }
+    std::optional<std::int32_t> askNumber(const NumberRequest& request) override;
+    std::optional<std::string> askText(const TextRequest& request) override;
+    std::optional<DateNumber> askDate(const DateRequest& request) override;
+    std::optional<int> chooseLine(const ChoiceRequest& request) override;
+    std::optional<std::string> chooseFile(const FileRequest& request) override;
+    std::optional<std::string> chooseDirectory(const std::string& caption, const std::string& path) override;
+    int showBox(const BoxRequest& request) override;
+    void showLines(const std::string& caption, const std::vector<std::string>& lines) override;
+    bool print(PrintJob& job) override;
+    ShellResult shellOpen(const std::string& target) override;
+
+    // Lines logged that start with `prefix`.
+    std::vector<std::string> linesStartingWith(const std::string& prefix) const;
+
+  private:
+    Answer next(const std::string& what);
+};
+
+}  // namespace kvx::test

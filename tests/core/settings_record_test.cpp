@@ -1,0 +1,169 @@
+// The settings block: defaults, short and damaged files, load-time corrections, and a save that leaves the
+// old or the new file under a fault at every call.
+#include "settings/settings_record.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "base/fault_file_system.h"
+#include "base/le_bytes.h"
+#include "base/short_string.h"
+#include "temp_dir.h"
+
+namespace kvx {
+namespace {
+
+std::string blockOf(const SettingsRecord& s) {
+    return std::string(reinterpret_cast<const char*>(s.data()), SettingsRecord::kSize);
+}
+
+TEST(SettingsRecord, Defaults) {
+    SettingsRecord s;
+    EXPECT_EQ(getI32(s.data(), 0), 129);
+    for (int st = 1; st <= 5; ++st) EXPECT_TRUE(s.statusFilter(st));
+    EXPECT_EQ(s.statusFilterAbbreviations(), "La Ab Be Au ");
+    EXPECT_EQ(s.rangedNumber(), 50000);
+    EXPECT_FALSE(s.netPrices());
+    EXPECT_FALSE(s.stockMode());
+    EXPECT_EQ(s.datasheetFolder(), "c:\\download\\datenblatt");
+    EXPECT_FALSE(s.searchEngine().empty());
+    EXPECT_FALSE(s.text(SettingsRecord::kCompanyName, 40).empty());
+    struct Row {
+        FontSlot slot;
+        const char* name;
+        int size;
+        int italic;
+    };
+    for (const Row& r : {Row{FontSlot::Dialog, "ARIAL", 9, 1}, Row{FontSlot::Detail, "ARIAL", 8, 0},
+                         Row{FontSlot::List, "ARIAL", 10, 1}, Row{FontSlot::Print, "COURIER", 10, 0},
+                         Row{FontSlot::Tree, "ARIAL", 10, 1}}) {
+        const FontDescription f = s.font(r.slot);
+        EXPECT_EQ(f.name, r.name);
+        EXPECT_EQ(f.size, r.size);
+        EXPECT_EQ(f.italic, r.italic);
+        EXPECT_EQ(f.weight, 3);
+    }
+}
+
+TEST(SettingsRecord, ShortFileKeepsTailDefaultsAndMissingFileIsNotDirty) {
+    test::TempDir dir;
+    PosixFileSystem fs;
+    SettingsRecord original;
+    original.data()[SettingsRecord::kWorkingMode] = 1;
+    original.data()[SettingsRecord::kStatusFilter + 2] = 0;
+    // 100 bytes hold the company e-mail and the start of the name; the mode byte (220) is beyond them.
+    dir.write("settings.dat", blockOf(original).substr(0, 100));
+    SettingsRecord s;
+    s.load(fs, "/prog/");
+    EXPECT_FALSE(s.stockMode()) << "byte 220 lies beyond the 100 bytes read";
+    EXPECT_TRUE(s.statusFilter(3));
+    EXPECT_EQ(s.textFolder(), "/prog/TEXTE/");
+    EXPECT_FALSE(s.dirty());
+
+    std::filesystem::remove(dir.path() / "settings.dat");
+    SettingsRecord missing;
+    missing.load(fs, "/prog/");
+    EXPECT_FALSE(missing.dirty());
+    EXPECT_EQ(missing.textFolder(), "/prog/TEXTE/");
+}
+
+TEST(SettingsRecord, LoadTimeCorrections) {
+    struct Row {
+        std::int32_t ranged;
+        std::int32_t expected;
+    };
+    for (const Row& r : {Row{49999, 50000}, Row{50000, 50000}, Row{90000, 90000}, Row{90001, 50000}, Row{-5, 50000},
+                         Row{70000, 70000}}) {
+        SettingsRecord s;
+        putI32(s.data(), SettingsRecord::kRangedNumber, r.ranged);
+        s.applyLoadCorrections("/p/");
+        EXPECT_EQ(s.rangedNumber(), r.expected) << r.ranged;
+    }
+    // An empty company name resets the company block, empties the text folder (then set to the default)
+    // and asks for a save.
+    SettingsRecord s;
+    s.setText(SettingsRecord::kTextFolder, 120, "/mine/");
+    s.setText(SettingsRecord::kCompanyName, 40, "");
+    s.setText(SettingsRecord::kCompanyEmail, 40, "a@b.de");
+    EXPECT_TRUE(s.applyLoadCorrections("/p/"));
+    EXPECT_FALSE(s.text(SettingsRecord::kCompanyName, 40).empty());
+    EXPECT_EQ(s.text(SettingsRecord::kCompanyEmail, 40), "");
+    EXPECT_EQ(s.textFolder(), "/p/TEXTE/");
+}
+
+TEST(SettingsRecord, FontDescriptionsAreClampedOnLoad) {
+    SettingsRecord s;
+    std::uint8_t* f = s.data() + SettingsRecord::kFonts;  // dialog font
+    putU16(f, 41, 500);
+    f[43] = 2;
+    putU16(f, 39, 99);
+    putI16(f, 44, 360);
+    f[46] = 17;
+    f[0] = 200;  // damaged length byte
+    const FontDescription d = s.font(FontSlot::Dialog);
+    EXPECT_EQ(d.size, 400);
+    EXPECT_EQ(d.italic, 0);
+    EXPECT_EQ(d.weight, 10);
+    EXPECT_EQ(d.angle, 0);
+    EXPECT_EQ(d.colour, 0);
+    EXPECT_LE(d.name.size(), 37u);
+}
+
+TEST(SettingsRecord, AnyFileContentLoadsAndUnknownBytesSurviveARoundTrip) {
+    std::mt19937 rng(7);
+    for (std::size_t length :
+         {std::size_t{0}, std::size_t{1}, std::size_t{100}, SettingsRecord::kSize, SettingsRecord::kSize + 500}) {
+        test::TempDir dir;
+        std::string data(length, '\0');
+        for (auto& c : data) c = static_cast<char>(rng());
+        dir.write("settings.dat", data);
+        PosixFileSystem fs;
+        SettingsRecord s;
+        s.load(fs, "/p/");
+        EXPECT_GE(s.rangedNumber(), 50000);
+        EXPECT_LE(s.rangedNumber(), 90000);
+        std::string error;
+        ASSERT_TRUE(s.save(fs, error)) << error;
+        const std::string saved = dir.read("settings.dat");
+        ASSERT_EQ(saved.size(), SettingsRecord::kSize);
+        // Bytes the program does not interpret come back unchanged (here: the search histories).
+        if (length >= SettingsRecord::kSize && !s.dirty()) {
+            EXPECT_EQ(saved.substr(1262, 2000), data.substr(1262, 2000));
+        }
+    }
+}
+
+TEST(SettingsRecord, SaveUnderFaultsLeavesOldOrNewFile) {
+    for (FaultKind kind : {FaultKind::IoError, FaultKind::DiskFull, FaultKind::Crash}) {
+        for (long n = 1; n <= 10; ++n) {
+            test::TempDir dir;
+            SettingsRecord oldSettings;
+            const std::string oldBytes = blockOf(oldSettings);
+            dir.write("settings.dat", oldBytes);
+            SettingsRecord changed;
+            changed.setStockMode(true);
+            const std::string newBytes = blockOf(changed);
+            PosixFileSystem real;
+            FaultyFileSystem fs(real);
+            fs.failAt(n, kind);
+            std::string error;
+            const bool ok = changed.save(fs, error);
+            if (kind == FaultKind::Crash) fs.dropUnsyncedWrites();
+            const std::string after = dir.read("settings.dat");
+            EXPECT_TRUE(after == oldBytes || after == newBytes) << "kind " << int(kind) << " call " << n;
+            if (ok) {
+                EXPECT_EQ(after, newBytes) << "success reported, call " << n;
+            }
+            if (!ok) {
+                EXPECT_FALSE(error.empty());
+            }
+            if (kind != FaultKind::Crash) {
+                EXPECT_FALSE(dir.exists("settings.dat.tmp")) << "call " << n;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kvx
