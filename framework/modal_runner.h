@@ -5,12 +5,13 @@
 #pragma once
 
 #include <QString>
+#include <QPrinter>
 #include <QStringList>
 #include <optional>
 
-class Tkodialog;
-
 namespace kvx {
+
+class Tkodialog;
 
 enum class MessageKind { Information, Error };
 
@@ -30,8 +31,19 @@ public:
     virtual bool askQuestion(const QString& title, const QString& text) = 0;
     // The system's file dialog: the chosen path, or nothing when cancelled (suffix rules are the caller's).
     virtual std::optional<QString> chooseFile(const FileChoice& choice) = 0;
-    // The system print dialog; true when the user confirmed. `fromPage`/`toPage`/`copies` are in-out.
-    virtual bool printDialog(int& fromPage, int& toPage, int& copies, int minPage, int maxPage) = 0;
+    // The system print dialog on `printer`; true when the user confirmed. `fromPage`/`toPage`/`copies` are
+    // in-out. The printer leaves the dialog set up for output (a PDF file when the user chose one).
+    virtual bool printDialog(QPrinter& printer, int& fromPage, int& toPage, int& copies, int minPage,
+                             int maxPage) = 0;
+    // Told about every page printed, as text lines (the script driver writes them into its transcript).
+    virtual void pagePrinted(const QString& title, int page, const QStringList& lines) {
+        (void)title;
+        (void)page;
+        (void)lines;
+    }
+    // Starts a document, program or web link through the desktop; true when it started. The script driver
+    // logs it instead.
+    virtual bool openExternally(const QString& target);
 };
 
 // The runner in force; an ExecModalRunner until another is installed.
@@ -46,7 +58,7 @@ public:
     void showMessage(MessageKind kind, const QString& title, const QString& text) override;
     bool askQuestion(const QString& title, const QString& text) override;
     std::optional<QString> chooseFile(const FileChoice& choice) override;
-    bool printDialog(int& fromPage, int& toPage, int& copies, int minPage, int maxPage) override;
+    bool printDialog(QPrinter& printer, int& fromPage, int& toPage, int& copies, int minPage, int maxPage) override;
 };
 
 }  // namespace kvx
