@@ -1,0 +1,275 @@
+// The four import steps, the group assignment of the articles and the final replacement of the files.
+#include "catalogue/import.h"
+
+#include <utility>
+#include <vector>
+
+#include "base/io_error.h"
+#include "catalogue/import_files.h"
+#include "catalogue/import_parsers.h"
+
+namespace kvx {
+
+namespace {
+
+std::string temporaryName(const std::string& target) {
+    return target + ".new";
+}
+
+// Assigns record i (article number i + 1) to the last product group whose first article number is at
+// most i + 1; the upper and main groups follow by reverse look-up. Articles come in record order, so the
+// cursor only moves forward and reads each product group once.
+class GroupAssigner {
+  public:
+    explicit GroupAssigner(const GroupTables& tables) : m_tables(tables) { readNext(); }
+
+    void assign(std::uint32_t recordIndex, CatalogueArticle& a) {
+        const std::uint32_t number = recordIndex + 1;
+        bool moved = false;
+        while (m_next <= m_tables.productCount() && m_nextFirst <= number) {
+            m_product = m_next++;
+            readNext();
+            moved = true;
+        }
+        if (moved) {
+            m_upper = m_tables.upperOfProduct(m_product);
+            m_main = m_tables.mainOfUpper(m_upper);
+        }
+        a.productGroup = static_cast<std::int16_t>(m_product);
+        a.upperGroup = static_cast<std::int16_t>(m_upper);
+        a.mainGroup = static_cast<std::int16_t>(m_main);
+    }
+
+  private:
+    void readNext() { m_nextFirst = m_next <= m_tables.productCount() ? m_tables.productGroup(m_next).first : 0; }
+
+    const GroupTables& m_tables;
+    int m_product = 0;
+    int m_upper = 0;
+    int m_main = 0;
+    int m_next = 1;
+    std::uint32_t m_nextFirst = 0;
+};
+
+class Importer {
+  public:
+    Importer(FileSystem& fs, UserInterface& ui, const ImportSources& sources) : m_fs(fs), m_ui(ui), m_src(sources) {}
+    ~Importer() { removeTemporaries(); }
+
+    bool productGroups();
+    bool upperGroups();
+    bool mainGroups();
+    bool articles();
+    // Puts the four new files in place; throws IoError when a rename or the directory sync fails.
+    void commit();
+    void removeTemporaries();
+
+    DateNumber date() const { return m_date; }
+
+  private:
+    void skip(LineReader& in, int lines) {
+        std::string line;
+        for (int i = 0; i < lines && in.next(line, kMaxSourceLine); ++i) {
+        }
+    }
+    void tooManyRecords(const std::string& source) {
+        m_ui.inform("Datei " + source + ": mehr als 65535 Datensätze, Import abgebrochen");
+    }
+    void written(const std::string& target) { m_temporaries.push_back(temporaryName(target)); }
+
+    FileSystem& m_fs;
+    UserInterface& m_ui;
+    const ImportSources& m_src;
+    GroupTables m_fresh;  // the new group files, for the assignment of the articles
+    DateNumber m_date = 0;
+    std::vector<std::string> m_temporaries;
+};
+
+bool Importer::productGroups() {
+    LineReader in(m_fs, m_src.wg);
+    if (!in.isOpen()) return false;
+    RecordWriter out(m_fs, temporaryName(kProductGroupFile), ProductGroup::kSize);
+    if (!out.create()) return false;
+    skip(in, 2);
+    int errors = 0;
+    bool lastInError = false;
+    bool any = false;
+    Bytes rec(ProductGroup::kSize);
+    std::string line;
+    while (in.next(line, kMaxSourceLine)) {
+        if (!isDataLine(line)) continue;
+        ProductGroup group;
+        const bool ok = parseKeyedGroupLine(line, group);
+        // Lines in error are kept as records so that the numbers of the following groups stay.
+        group.encode(rec.data());
+        if (!out.append(rec.data())) {
+            tooManyRecords(m_src.wg);
+            return false;
+        }
+        any = true;
+        lastInError = !ok;
+        if (!ok) ++errors;
+    }
+    out.finish();
+    written(kProductGroupFile);
+    const bool failed = lastInError || !any;
+    if (failed || errors > 0) m_ui.inform("Datei " + m_src.wg + ":Fehler " + std::to_string(errors));
+    return !failed && m_fresh.openProductGroups(m_fs, temporaryName(kProductGroupFile));
+}
+
+bool Importer::upperGroups() {
+    LineReader in(m_fs, m_src.wo);
+    if (!in.isOpen()) return false;
+    RecordWriter out(m_fs, temporaryName(kUpperGroupFile), UpperGroup::kSize);
+    if (!out.create()) return false;
+    skip(in, 2);
+    bool lastInError = false;
+    bool any = false;
+    Bytes rec(UpperGroup::kSize);
+    std::string line;
+    while (in.next(line, kMaxSourceLine)) {
+        if (!isDataLine(line)) continue;
+        UpperGroup group;
+        any = true;
+        lastInError = !parseKeyedGroupLine(line, group);
+        if (lastInError) continue;
+        group.encode(rec.data());
+        if (!out.append(rec.data())) {
+            tooManyRecords(m_src.wo);
+            return false;
+        }
+    }
+    out.finish();
+    written(kUpperGroupFile);
+    return any && !lastInError && m_fresh.loadUpperGroups(m_fs, temporaryName(kUpperGroupFile));
+}
+
+bool Importer::mainGroups() {
+    const std::string failure = m_src.wh + " Datei nicht vorhanden oder fehlerhaft";
+    LineReader in(m_fs, m_src.wh);
+    if (!in.isOpen()) {
+        m_ui.inform(failure);
+        return false;
+    }
+    skip(in, 2);
+    std::vector<MainGroup> table;
+    int errors = 0;
+    bool lastInError = false;
+    std::string line;
+    while (in.next(line, kMaxSourceLine)) {
+        if (!isDataLine(line)) continue;
+        if (table.size() >= RecordWriter::kMaxRecords) {
+            tooManyRecords(m_src.wh);
+            return false;
+        }
+        table.emplace_back();
+        lastInError = !parseMainGroupLine(line, table.back());
+        if (lastInError) ++errors;
+    }
+    // The table holds every line; more than the customary 30 main groups is only worth a warning.
+    if (table.size() > 30) m_ui.inform("hauptfs" + std::to_string(table.size()) + ">" + "30");
+    if (lastInError || errors > 0 || table.empty()) {
+        m_ui.inform(failure);
+        return false;
+    }
+    RecordWriter out(m_fs, temporaryName(kMainGroupFile), MainGroup::kSize);
+    if (!out.create()) {
+        m_ui.inform(failure);
+        return false;
+    }
+    Bytes rec(MainGroup::kSize);
+    for (const MainGroup& g : table) {
+        g.encode(rec.data());
+        out.append(rec.data());
+    }
+    out.finish();
+    written(kMainGroupFile);
+    return m_fresh.loadMainGroups(m_fs, temporaryName(kMainGroupFile));
+}
+
+bool Importer::articles() {
+    LineReader in(m_fs, m_src.art);
+    if (!in.isOpen()) return false;
+    RecordWriter out(m_fs, temporaryName(kArticleFile), CatalogueArticle::kRecordSize);
+    if (!out.create()) return false;
+    std::string line;
+    if (in.next(line, kMaxSourceLine)) m_date = parseCatalogueDate(line);
+    skip(in, 1);
+    GroupAssigner groups(m_fresh);
+    bool lastWasArticle = false;
+    Bytes rec(CatalogueArticle::kRecordSize);
+    while (in.next(line, kMaxSourceLine)) {
+        if (!isDataLine(line)) continue;
+        CatalogueArticle a;
+        lastWasArticle = parseArticleLine(line, a);
+        if (!lastWasArticle) continue;
+        if (out.count() >= kMaxImportArticles) {
+            m_ui.inform("Datei " + m_src.art + ": mehr als " + std::to_string(kMaxImportArticles) +
+                        " Artikel, Import abgebrochen");
+            return false;
+        }
+        groups.assign(out.count(), a);
+        a.encode(rec.data());
+        out.append(rec.data());
+    }
+    out.finish();
+    written(kArticleFile);
+    return lastWasArticle;
+}
+
+void Importer::commit() {
+    m_fresh.clear();
+    for (const char* target : {kProductGroupFile, kUpperGroupFile, kMainGroupFile, kArticleFile}) {
+        if (!m_fs.rename(temporaryName(target), target))
+            throw IoError("Datei " + std::string(target) + " kann nicht ersetzt werden: " + m_fs.lastError());
+    }
+    m_temporaries.clear();
+    if (!m_fs.syncDirectory(directoryOf(kArticleFile)))
+        throw IoError("Verzeichnis kann nicht gesichert werden: " + m_fs.lastError());
+}
+
+void Importer::removeTemporaries() {
+    m_fresh.clear();
+    for (const std::string& path : m_temporaries) m_fs.remove(path);
+    m_temporaries.clear();
+}
+
+}  // namespace
+
+ImportResult runImport(FileSystem& fs, UserInterface& ui, Catalogue& catalogue, const ImportSources& sources) {
+    ImportResult result;
+    for (const std::string* source : {&sources.wg, &sources.art, &sources.wo, &sources.wh}) {
+        if (!fs.exists(*source)) {
+            ui.inform("Die Datei " + *source + " ist nicht vorhanden");
+            result.articleCount = catalogue.articleCount();
+            return result;
+        }
+    }
+    Importer importer(fs, ui, sources);
+    try {
+        if (importer.productGroups()) ++result.filesDone;
+        if (result.filesDone == 1 && importer.upperGroups()) ++result.filesDone;
+        if (result.filesDone == 2 && importer.mainGroups()) ++result.filesDone;
+        if (result.filesDone == 3 && importer.articles()) ++result.filesDone;
+        if (result.filesDone == 4) {
+            catalogue.close();
+            importer.commit();
+            if (!catalogue.load(fs)) result.filesDone = 3;
+        }
+    } catch (const IoError&) {
+        importer.removeTemporaries();
+        if (!catalogue.isLoaded()) catalogue.load(fs);
+        throw;
+    }
+    result.ok = result.filesDone == 4;
+    result.catalogueDate = importer.date();
+    result.articleCount = catalogue.articleCount();
+    if (result.ok) {
+        ui.inform("Datenimport erfolgreich beendet.");
+    } else {
+        ui.inform("Fehler beim Datenimport " + std::to_string(result.filesDone) + " von 4 Dateien erzeugt.");
+    }
+    return result;
+}
+
+}  // namespace kvx

@@ -1,0 +1,39 @@
+// The catalogue import: rebuilds wgg.dat, wog.dat, whg.dat and art.dat from the distributor's script
+// files wg.js, wo.js, wh.js and art.js in "zelvodaten/". The four files are written under temporary
+// names and put in place together only when all four steps succeeded, so a failed import leaves the
+// previous catalogue as it was. Messages go through the UserInterface port.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "base/date_number.h"
+#include "base/file_system.h"
+#include "base/user_interface.h"
+#include "catalogue/catalogue.h"
+
+namespace kvx {
+
+struct ImportSources {
+    std::string wg = "zelvodaten/wg.js";
+    std::string art = "zelvodaten/art.js";
+    std::string wo = "zelvodaten/wo.js";
+    std::string wh = "zelvodaten/wh.js";
+};
+
+inline constexpr std::uint32_t kMaxImportArticles = 60000;
+
+struct ImportResult {
+    bool ok = false;
+    std::uint16_t articleCount = 0;  // of the catalogue loaded afterwards
+    int filesDone = 0;               // steps that succeeded (0..4)
+    // The date of art.js line 1; store it as the catalogue date (settings offset 268) only when ok.
+    DateNumber catalogueDate = 0;
+};
+
+// Runs the four steps and, when all succeeded, replaces the catalogue files and reloads `catalogue`.
+// On failure the catalogue files and `catalogue` stay as they were. A read or write error of a file
+// throws IoError after the temporary files are removed and the catalogue reloaded.
+ImportResult runImport(FileSystem& fs, UserInterface& ui, Catalogue& catalogue, const ImportSources& sources = {});
+
+}  // namespace kvx

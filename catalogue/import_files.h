@@ -1,0 +1,67 @@
+// File helpers of the catalogue import: a line reader for the script files (lines end in CR LF, LF or CR
+// and are cut to 255 characters) and a buffered writer of fixed-size records into a new file that is
+// synced before it is closed. Both go through FileSystem.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/file_system.h"
+#include "base/le_bytes.h"
+
+namespace kvx {
+
+class LineReader final {
+  public:
+    LineReader(FileSystem& fs, std::string path);
+    bool isOpen() const { return m_file != nullptr; }
+    // The next line without its line end, cut to `maxLength`; false at the end of the file.
+    // Throws IoError on a read error.
+    bool next(std::string& line, std::size_t maxLength);
+
+  private:
+    bool fill();  // false at the end of the file
+
+    std::unique_ptr<File> m_file;
+    std::string m_path;
+    std::vector<char> m_buffer;
+    std::size_t m_pos = 0;
+    std::size_t m_len = 0;
+    std::uint64_t m_offset = 0;
+    bool m_pendingLf = false;  // a CR ended the last line; a LF right after it belongs to it
+};
+
+class RecordWriter final {
+  public:
+    static constexpr std::uint32_t kMaxRecords = 65535;
+
+    RecordWriter(FileSystem& fs, std::string path, std::size_t recordSize);
+    ~RecordWriter();  // removes the file unless finish() succeeded
+    RecordWriter(const RecordWriter&) = delete;
+    RecordWriter& operator=(const RecordWriter&) = delete;
+
+    // Creates (empties) the file; false when it cannot be created.
+    bool create();
+    // Appends one record of the record size; false (nothing written) when the file already holds 65535.
+    // Throws IoError on a write error.
+    bool append(const std::uint8_t* record);
+    std::uint32_t count() const { return m_count; }
+    // Writes what is buffered, syncs and closes. Throws IoError on failure.
+    void finish();
+
+  private:
+    void flush();
+
+    FileSystem& m_fs;
+    std::string m_path;
+    std::size_t m_recordSize;
+    std::unique_ptr<File> m_file;
+    std::vector<std::uint8_t> m_buffer;
+    std::uint64_t m_written = 0;
+    std::uint32_t m_count = 0;
+    bool m_finished = false;
+};
+
+}  // namespace kvx

@@ -1,0 +1,54 @@
+// Parsers for the lines of the distributor's catalogue script files (art.js, wh.js, wo.js, wg.js).
+// Input lines are bytes as read (UTF-8 umlauts expected); the records they fill hold Windows-1252.
+// Each parser only reads inside the line it is given and writes only inside its record's fields.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "base/date_number.h"
+#include "catalogue/catalogue_article.h"
+#include "catalogue/group_records.h"
+
+namespace kvx {
+
+inline constexpr std::size_t kMaxSourceLine = 255;
+
+// The import's own UTF-8 conversion: the text is cut to `capacity` bytes, then every byte 195 and the
+// byte after it become "ß", "ä", "ö", "ü" (after 159, 164, 182, 188) or "?" (after anything else, or
+// alone at the end); then every byte 194 becomes a blank. The result is cut to `capacity`.
+std::string importText(std::string_view text, std::size_t capacity);
+
+// An integer as the import reads it: blanks around it removed, at most 40 characters looked at, an
+// optional sign and decimal digits, or hexadecimal digits after "$", "x", "X" or "0x". `ok` is false when
+// a character does not belong or the value leaves 32 bits; `value` then holds what the digits before it
+// gave. An empty text gives ok with 0.
+struct ImportInteger {
+    bool ok = true;
+    std::int64_t value = 0;
+};
+ImportInteger parseImportInteger(std::string_view text);
+
+// Additional value 1: 1 to 8 characters after trimming, hexadecimal digits accumulate, other characters
+// are skipped ("1A" -> 26, "1G" -> 1); empty or longer than 8 gives 0.
+std::int32_t parseHexValue(std::string_view text);
+
+// True for a line that carries data at all: it holds an apostrophe. Others ("];", blank lines) are
+// skipped by the import without being counted.
+bool isDataLine(std::string_view line);
+
+// wh.js: "'" key letter "@" name "@" number "'". False when the line is in error; the record then holds
+// what was read before the error.
+bool parseMainGroupLine(std::string_view line, MainGroup& group);
+// wo.js and wg.js: "'" key "@" name "@" number "'".
+bool parseKeyedGroupLine(std::string_view line, KeyedGroup& group);
+
+// art.js line 1: the date after "Katalog/" as year/month/day; 0 when there is none.
+DateNumber parseCatalogueDate(std::string_view line);
+
+// An article line begins with an apostrophe; false (record untouched) for any other line. Fills every
+// field from the line and the dimensions from beschreib1 (or beschreib2); not the group numbers.
+bool parseArticleLine(std::string_view line, CatalogueArticle& article);
+
+}  // namespace kvx
