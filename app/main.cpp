@@ -1,0 +1,21 @@
+// Program entry: the program's own directory becomes the working directory, then the main window runs.
+#include <QApplication>
+#include <QDir>
+#include <filesystem>
+
+#include "app/ui/tfzgwwindow.h"
+#include "base/clock.h"
+#include "base/file_system.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KORVANEX"));
+    // Data files are found relative to the program, whatever directory it was started from.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    QDir::setCurrent(programDir);
+    kvx::PosixFileSystem fs;
+    kvx::SystemClock clock;
+    kvx::tfzgwwindow window(fs, clock, programDir.toStdString() + "/", {});
+    window.show();
+    return QApplication::exec();
+}

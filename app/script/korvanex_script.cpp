@@ -1,0 +1,98 @@
+// korvanex-script: runs the real main window headless and answers it from a script, writing a transcript
+// to standard output. Exit status 0 when the script ran through, 2 when the program and the script
+// disagreed (an unanswered request, answers left over, a failed expectation), 1 on wrong usage.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+#include <cstdio>
+
+#include "app/script/script_session.h"
+#include "app/ui/tfzgwwindow.h"
+#include "base/clock.h"
+#include "base/file_system.h"
+
+namespace {
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage: korvanex-script [--program-dir DIR] [--today YYYY-MM-DD] [--time HH:MM:SS] "
+                 "[--print-dir DIR] SCRIPT\n");
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QString programDir = QDir::currentPath();
+    QString printDir;
+    QString scriptPath;
+    kvx::CalendarDate today{2026, 12, 8};
+    int seconds = 9 * 3600;
+    const QStringList args = QCoreApplication::arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == QStringLiteral("--program-dir") && hasValue) {
+            programDir = args[++i];
+        } else if (a == QStringLiteral("--print-dir") && hasValue) {
+            printDir = args[++i];
+        } else if (a == QStringLiteral("--today") && hasValue) {
+            const QStringList p = args[++i].split(QLatin1Char('-'));
+            if (p.size() != 3) return usage();
+            today = {p[0].toInt(), p[1].toInt(), p[2].toInt()};
+        } else if (a == QStringLiteral("--time") && hasValue) {
+            const QStringList p = args[++i].split(QLatin1Char(':'));
+            if (p.size() != 3) return usage();
+            seconds = p[0].toInt() * 3600 + p[1].toInt() * 60 + p[2].toInt();
+        } else if (scriptPath.isEmpty() && !a.startsWith(QStringLiteral("--"))) {
+            scriptPath = a;
+        } else {
+            return usage();
+        }
+    }
+    if (scriptPath.isEmpty()) return usage();
+    QFile scriptFile(scriptPath);
+    if (!scriptFile.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "korvanex-script: cannot read %s\n", qPrintable(scriptPath));
+        return 1;
+    }
+    QString parseError;
+    const auto steps = kvx::script::parseScript(QString::fromUtf8(scriptFile.readAll()), parseError);
+    if (!steps) {
+        std::fprintf(stderr, "korvanex-script: %s\n", qPrintable(parseError));
+        return 1;
+    }
+    // Like the program, the driver works inside the program directory.
+    programDir = QDir(programDir).absolutePath();
+    if (!QDir::setCurrent(programDir)) {
+        std::fprintf(stderr, "korvanex-script: no program directory %s\n", qPrintable(programDir));
+        return 1;
+    }
+
+    QTextStream out(stdout);
+    kvx::script::ScriptSession session(out);
+    session.setPrintFolder(printDir);
+    kvx::setModalRunner(&session);
+    kvx::PosixFileSystem fs;
+    kvx::FixedClock clock(today, seconds);
+    int status = 0;
+    {
+        kvx::tfzgwwindow window(fs, clock, programDir.toStdString() + "/", {false});
+        session.setWindow(&window);
+        window.show();
+        try {
+            session.run(*steps);
+        } catch (const kvx::script::ScriptFailure& failure) {
+            out << "SCRIPT FAILURE: " << failure.what() << '\n';
+            out.flush();
+            std::fprintf(stderr, "korvanex-script: %s\n", failure.what());
+            status = 2;
+        }
+        session.setWindow(nullptr);
+    }
+    kvx::setModalRunner(nullptr);
+    return status;
+}

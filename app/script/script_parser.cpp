@@ -1,0 +1,128 @@
+// Script parsing.
+#include "app/script/script_parser.h"
+
+#include <QRegularExpression>
+
+namespace kvx::script {
+
+namespace {
+
+std::optional<StepKind> actionKind(const QString& word) {
+    static const QList<QPair<QString, StepKind>> kWords = {
+        {QStringLiteral("idle"), StepKind::Idle},
+        {QStringLiteral("command"), StepKind::Command},
+        {QStringLiteral("tree"), StepKind::Tree},
+        {QStringLiteral("click"), StepKind::Click},
+        {QStringLiteral("rightclick"), StepKind::RightClick},
+        {QStringLiteral("doubleclick"), StepKind::DoubleClick},
+        {QStringLiteral("lineclick"), StepKind::LineClick},
+        {QStringLiteral("linedoubleclick"), StepKind::LineDoubleClick},
+        {QStringLiteral("show"), StepKind::Show},
+        {QStringLiteral("close"), StepKind::Close},
+        {QStringLiteral("expect-closed"), StepKind::ExpectClosed},
+        {QStringLiteral("note"), StepKind::Note},
+        {QStringLiteral("answer"), StepKind::Answer},
+        {QStringLiteral("file"), StepKind::File},
+        {QStringLiteral("directory"), StepKind::Directory},
+        {QStringLiteral("print"), StepKind::Print},
+    };
+    for (const auto& [w, k] : kWords)
+        if (w == word) return k;
+    return std::nullopt;
+}
+
+bool parseDialogOp(const QString& line, DialogOp& op, QString& error) {
+    const QString verb = line.section(QLatin1Char(' '), 0, 0);
+    op.verb = verb;
+    if (verb == QStringLiteral("cancel")) return true;
+    bool ok = false;
+    op.id = line.section(QLatin1Char(' '), 1, 1).toInt(&ok);
+    if (!ok) {
+        error = QStringLiteral("control id expected");
+        return false;
+    }
+    op.value = line.section(QLatin1Char(' '), 2);
+    if (verb == QStringLiteral("press")) return true;
+    if (verb == QStringLiteral("set") || verb == QStringLiteral("check") || verb == QStringLiteral("select") ||
+        verb == QStringLiteral("date"))
+        return true;
+    error = QStringLiteral("unknown dialog operation '%1'").arg(verb);
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::vector<Step>> parseScript(const QString& source, QString& error) {
+    std::vector<Step> steps;
+    const QStringList lines = source.split(QLatin1Char('\n'));
+    Step* openDialog = nullptr;
+    for (int i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#'))) continue;
+        const int number = i + 1;
+        if (openDialog != nullptr) {
+            if (trimmed == QStringLiteral("end")) {
+                if (openDialog->ops.empty() || (openDialog->ops.back().verb != QStringLiteral("press") &&
+                                                openDialog->ops.back().verb != QStringLiteral("cancel"))) {
+                    error = QStringLiteral("line %1: a dialog block ends with press or cancel").arg(number);
+                    return std::nullopt;
+                }
+                openDialog = nullptr;
+                continue;
+            }
+            DialogOp op;
+            QString why;
+            if (!parseDialogOp(trimmed, op, why)) {
+                error = QStringLiteral("line %1: %2").arg(number).arg(why);
+                return std::nullopt;
+            }
+            openDialog->ops.push_back(op);
+            continue;
+        }
+        const QString word = trimmed.section(QLatin1Char(' '), 0, 0);
+        const QString rest = trimmed.section(QLatin1Char(' '), 1);
+        Step step;
+        step.line = number;
+        step.text = rest;
+        if (word == QStringLiteral("dialog")) {
+            step.kind = StepKind::Dialog;
+            steps.push_back(step);
+            openDialog = &steps.back();
+            continue;
+        }
+        auto kind = actionKind(word);
+        if (!kind) {
+            error = QStringLiteral("line %1: unknown step '%2'").arg(number).arg(word);
+            return std::nullopt;
+        }
+        step.kind = *kind;
+        if (step.kind == StepKind::Answer && rest != QStringLiteral("yes") && rest != QStringLiteral("no")) {
+            error = QStringLiteral("line %1: answer yes or answer no").arg(number);
+            return std::nullopt;
+        }
+        if (step.kind == StepKind::Print && rest != QStringLiteral("ok") && rest != QStringLiteral("cancel")) {
+            error = QStringLiteral("line %1: print ok or print cancel").arg(number);
+            return std::nullopt;
+        }
+        if (step.kind == StepKind::Command || step.kind == StepKind::Click || step.kind == StepKind::RightClick ||
+            step.kind == StepKind::DoubleClick || step.kind == StepKind::LineClick ||
+            step.kind == StepKind::LineDoubleClick) {
+            bool ok = false;
+            step.number = rest.toInt(&ok);
+            if (!ok) {
+                error = QStringLiteral("line %1: a number is expected after '%2'").arg(number).arg(word);
+                return std::nullopt;
+            }
+        }
+        steps.push_back(step);
+    }
+    if (openDialog != nullptr) {
+        error = QStringLiteral("dialog block without end");
+        return std::nullopt;
+    }
+    return steps;
+}
+
+}  // namespace kvx::script

@@ -1,0 +1,53 @@
+// The script language of korvanex-script: one step per line; answers are queued before the action that
+// needs them. See docs/script-driver.md.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace kvx::script {
+
+enum class StepKind {
+    // answers, queued
+    Answer,     // yes | no
+    Dialog,     // block of dialog operations ending with a press or cancel
+    File,       // a path, or cancel
+    Directory,  // a path, or cancel
+    Print,      // ok | cancel
+    // actions
+    Idle,
+    Command,
+    Tree,   // select the tree node with this datum (or "first-last" article numbers)
+    Click,  // list row (1-based)
+    RightClick,
+    DoubleClick,
+    LineClick,  // painted view line
+    LineDoubleClick,
+    Show,   // view | status | info | menu | all
+    Close,  // the window's close button
+    ExpectClosed,
+    Note  // a text copied into the transcript
+};
+
+// One operation inside a dialog block: set ID TEXT | check ID on|off | select ID INDEX | date ID DD.MM.YYYY |
+// press ID | cancel.
+struct DialogOp {
+    QString verb;
+    int id = 0;
+    QString value;
+};
+
+struct Step {
+    StepKind kind = StepKind::Note;
+    int line = 0;  // line number in the script
+    QString text;  // argument as written
+    int number = 0;
+    std::vector<DialogOp> ops;  // Dialog: the operations in order
+};
+
+// Parses the whole script; on a syntax error returns nothing and sets `error` ("line N: ...").
+std::optional<std::vector<Step>> parseScript(const QString& source, QString& error);
+
+}  // namespace kvx::script

@@ -1,0 +1,258 @@
+// Script execution and transcript.
+#include "app/script/script_session.h"
+
+#include <QDir>
+
+#include "app/ui/tfzgwwindow.h"
+#include "framework/tkodialog.h"
+
+namespace kvx::script {
+
+namespace {
+
+QString kindName(StepKind kind) {
+    switch (kind) {
+        case StepKind::Answer:
+            return QStringLiteral("answer yes/no");
+        case StepKind::Dialog:
+            return QStringLiteral("dialog");
+        case StepKind::File:
+            return QStringLiteral("file");
+        case StepKind::Directory:
+            return QStringLiteral("directory");
+        case StepKind::Print:
+            return QStringLiteral("print");
+        default:
+            return QStringLiteral("action");
+    }
+}
+
+bool isAnswer(StepKind kind) {
+    return kind == StepKind::Answer || kind == StepKind::Dialog || kind == StepKind::File ||
+           kind == StepKind::Directory || kind == StepKind::Print;
+}
+
+}  // namespace
+
+void ScriptSession::say(const QString& line) {
+    m_out << line << '\n';
+    m_out.flush();
+}
+
+void ScriptSession::run(const std::vector<Step>& steps) {
+    for (const Step& step : steps) {
+        if (isAnswer(step.kind)) {
+            m_answers.push_back(step);
+            continue;
+        }
+        runAction(step);
+    }
+    if (!m_answers.empty()) {
+        throw ScriptFailure(QStringLiteral("%1 answer(s) left over, the first from line %2 (%3)")
+                                .arg(m_answers.size())
+                                .arg(m_answers.front().line)
+                                .arg(kindName(m_answers.front().kind))
+                                .toStdString());
+    }
+}
+
+Step ScriptSession::takeAnswer(StepKind kind, const QString& request) {
+    if (m_answers.empty())
+        throw ScriptFailure(
+            (QStringLiteral("the program asks, but the script has no answer: ") + request).toStdString());
+    if (m_answers.front().kind != kind) {
+        throw ScriptFailure(QStringLiteral("the program asks for %1 (%2), but the next answer (line %3) is %4")
+                                .arg(kindName(kind), request)
+                                .arg(m_answers.front().line)
+                                .arg(kindName(m_answers.front().kind))
+                                .toStdString());
+    }
+    Step current = m_answers.front();
+    m_answers.pop_front();
+    return current;
+}
+
+void ScriptSession::runAction(const Step& step) {
+    if (m_window == nullptr) throw ScriptFailure("no window");
+    const QString head = QStringLiteral("> ") + [&] {
+        switch (step.kind) {
+            case StepKind::Idle:
+                return QStringLiteral("idle");
+            case StepKind::Command:
+                return QStringLiteral("command %1").arg(step.number);
+            case StepKind::Tree:
+                return QStringLiteral("tree ") + step.text;
+            case StepKind::Click:
+                return QStringLiteral("click %1").arg(step.number);
+            case StepKind::RightClick:
+                return QStringLiteral("rightclick %1").arg(step.number);
+            case StepKind::DoubleClick:
+                return QStringLiteral("doubleclick %1").arg(step.number);
+            case StepKind::LineClick:
+                return QStringLiteral("lineclick %1").arg(step.number);
+            case StepKind::LineDoubleClick:
+                return QStringLiteral("linedoubleclick %1").arg(step.number);
+            case StepKind::Show:
+                return QStringLiteral("show ") + step.text;
+            case StepKind::Close:
+                return QStringLiteral("close");
+            case StepKind::ExpectClosed:
+                return QStringLiteral("expect-closed");
+            default:
+                return QStringLiteral("note ") + step.text;
+        }
+    }();
+    say(head);
+    if (m_window->isClosedForGood() && step.kind != StepKind::ExpectClosed && step.kind != StepKind::Note)
+        throw ScriptFailure(QStringLiteral("line %1: the window is closed").arg(step.line).toStdString());
+    QString error;
+    bool ok = true;
+    switch (step.kind) {
+        case StepKind::Idle:
+            for (int guard = 0; guard < 1000 && m_window->idleStep(); ++guard) {
+            }
+            break;
+        case StepKind::Command:
+            m_window->dispatch(step.number);
+            break;
+        case StepKind::Tree:
+            ok = m_window->scriptSelectTree(step.text, error);
+            break;
+        case StepKind::Click:
+            ok = m_window->scriptClickRow(step.number, RowClick::Click, error);
+            break;
+        case StepKind::RightClick:
+            ok = m_window->scriptClickRow(step.number, RowClick::Right, error);
+            break;
+        case StepKind::DoubleClick:
+            ok = m_window->scriptClickRow(step.number, RowClick::Double, error);
+            break;
+        case StepKind::LineClick:
+            ok = m_window->scriptClickLine(step.number, false, error);
+            break;
+        case StepKind::LineDoubleClick:
+            ok = m_window->scriptClickLine(step.number, true, error);
+            break;
+        case StepKind::Show:
+            show(step.text);
+            break;
+        case StepKind::Close:
+            m_window->close();
+            break;
+        case StepKind::ExpectClosed:
+            ok = m_window->isClosedForGood();
+            if (!ok) error = QStringLiteral("the window is still open");
+            break;
+        default:
+            break;
+    }
+    if (m_window->isClosedForGood() && step.kind != StepKind::ExpectClosed) say(QStringLiteral("  window closed"));
+    if (!ok) throw ScriptFailure(QStringLiteral("line %1: %2").arg(step.line).arg(error).toStdString());
+}
+
+void ScriptSession::show(const QString& what) {
+    const QStringList parts = what.isEmpty() ? QStringList{QStringLiteral("all")} : what.split(QLatin1Char(' '));
+    for (const QString& part : parts) {
+        const QStringList lines = m_window->describe(part);
+        if (lines.isEmpty())
+            throw ScriptFailure((QStringLiteral("nothing to show for '") + part + QStringLiteral("'")).toStdString());
+        for (const QString& line : lines) say(QStringLiteral("  ") + line);
+    }
+}
+
+void ScriptSession::applyDialogOps(Tkodialog& dialog, const Step& answer) {
+    for (const DialogOp& op : answer.ops) {
+        bool ok = true;
+        if (op.verb == QStringLiteral("set")) {
+            ok = dialog.setControlText(op.id, op.value);
+            say(QStringLiteral("    set %1 = \"%2\"").arg(op.id).arg(op.value));
+        } else if (op.verb == QStringLiteral("check")) {
+            ok = dialog.setChecked(op.id, op.value == QStringLiteral("on"));
+            say(QStringLiteral("    check %1 %2").arg(op.id).arg(op.value));
+        } else if (op.verb == QStringLiteral("select")) {
+            ok = dialog.setCurrentIndex(op.id, op.value.toInt());
+            say(QStringLiteral("    select %1 index %2").arg(op.id).arg(op.value));
+        } else if (op.verb == QStringLiteral("date")) {
+            ok = dialog.setControlText(op.id, op.value);
+            say(QStringLiteral("    date %1 %2").arg(op.id).arg(op.value));
+        } else if (op.verb == QStringLiteral("press")) {
+            say(QStringLiteral("    press %1").arg(op.id));
+            ok = dialog.pressButton(op.id);
+        } else if (op.verb == QStringLiteral("cancel")) {
+            say(QStringLiteral("    cancel"));
+            ok = dialog.pressButton(2);
+        }
+        if (!ok) {
+            throw ScriptFailure(QStringLiteral("line %1: dialog \"%2\" has no usable control %3 for '%4'")
+                                    .arg(answer.line)
+                                    .arg(dialog.caption())
+                                    .arg(op.id)
+                                    .arg(op.verb)
+                                    .toStdString());
+        }
+    }
+}
+
+int ScriptSession::runDialog(Tkodialog& dialog) {
+    say(QStringLiteral("  dialog \"%1\"").arg(dialog.caption()));
+    for (const ControlInfo& c : dialog.controls()) say(QStringLiteral("    control %1: \"%2\"").arg(c.id).arg(c.value));
+    // An input error keeps the dialog open: the next dialog answer fills it again.
+    for (;;) {
+        const Step answer = takeAnswer(StepKind::Dialog, QStringLiteral("dialog \"%1\"").arg(dialog.caption()));
+        applyDialogOps(dialog, answer);
+        if (dialog.isClosed() || dialog.modalResult() != 0) break;
+        say(QStringLiteral("    dialog stays open"));
+    }
+    say(QStringLiteral("    result %1").arg(dialog.modalResult()));
+    return dialog.modalResult();
+}
+
+void ScriptSession::showMessage(MessageKind kind, const QString& title, const QString& text) {
+    const QString what = kind == MessageKind::Error ? QStringLiteral("error") : QStringLiteral("information");
+    say(QStringLiteral("  %1 [%2]: %3").arg(what, title, text));
+}
+
+bool ScriptSession::askQuestion(const QString& title, const QString& text) {
+    const Step answer = takeAnswer(StepKind::Answer, QStringLiteral("question \"%1\"").arg(text));
+    const bool yes = answer.text == QStringLiteral("yes");
+    say(QStringLiteral("  question [%1]: %2 -> %3")
+            .arg(title, text, yes ? QStringLiteral("Ja") : QStringLiteral("Nein")));
+    return yes;
+}
+
+std::optional<QString> ScriptSession::chooseFile(const FileChoice& choice) {
+    const Step answer = takeAnswer(StepKind::File, QStringLiteral("file \"%1\"").arg(choice.title));
+    say(QStringLiteral("  file choice \"%1\" (%2, %3): %4")
+            .arg(choice.title, choice.save ? QStringLiteral("save") : QStringLiteral("open"),
+                 choice.suffixes.join(QLatin1Char(' ')), answer.text));
+    if (answer.text == QStringLiteral("cancel")) return std::nullopt;
+    return answer.text;
+}
+
+bool ScriptSession::printDialog(QPrinter& printer, int& fromPage, int& toPage, int& copies, int minPage, int maxPage) {
+    const Step answer = takeAnswer(StepKind::Print, QStringLiteral("print dialog"));
+    say(QStringLiteral("  print dialog pages %1-%2 (%3..%4), copies %5 -> %6")
+            .arg(fromPage)
+            .arg(toPage)
+            .arg(minPage)
+            .arg(maxPage)
+            .arg(copies)
+            .arg(answer.text));
+    if (answer.text != QStringLiteral("ok")) return false;
+    const QString folder = m_printFolder.isEmpty() ? QDir::tempPath() : m_printFolder;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QDir(folder).filePath(QStringLiteral("print-%1.pdf").arg(++m_printJobs)));
+    return true;
+}
+
+void ScriptSession::pagePrinted(const QString& title, int page, const QStringList& lines) {
+    say(QStringLiteral("  printed \"%1\" page %2").arg(title).arg(page));
+    for (const QString& line : lines) say(QStringLiteral("    | ") + line);
+}
+
+bool ScriptSession::openExternally(const QString& target) {
+    say(QStringLiteral("  shell open: ") + target);
+    return true;
+}
+
+}  // namespace kvx::script

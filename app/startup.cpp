@@ -1,0 +1,129 @@
+// Start-up loading and the quit write-back.
+#include "app/startup.h"
+
+#include "base/io_error.h"
+
+namespace kvx {
+
+namespace {
+
+// Opens a user file, creating it empty when it cannot be opened. False after the "nicht anlegbar" message.
+bool openUserFile(RecordFile& file, UserInterface& ui) {
+    if (file.open() || file.openOrCreate()) return true;
+    ui.error("Die Datei " + file.path() + " ist nicht anlegbar!");
+    return false;
+}
+
+// Reads a block file of `size` bytes (zeroed first); a missing file leaves zeros.
+void loadBlock(FileSystem& fs, const std::string& path, std::size_t size, BlockFile& block) {
+    block.bytes.assign(size, 0);
+    block.changed = false;
+    std::string data;
+    block.loaded = readWholeFile(fs, path, data);
+    if (block.loaded) std::copy_n(data.begin(), std::min(data.size(), size), block.bytes.begin());
+}
+
+bool saveBlock(FileSystem& fs, const std::string& path, BlockFile& block, UserInterface& ui) {
+    if (!block.changed) return true;
+    std::string error;
+    if (!writeWholeFileAtomically(fs, path, block.bytes.data(), block.bytes.size(), error)) {
+        ui.error(error);
+        return false;
+    }
+    block.changed = false;
+    return true;
+}
+
+}  // namespace
+
+void loadSettings(AppState& app) {
+    app.settings.load(app.fs(), app.programDir());
+}
+
+bool loadCatalogueAtStart(AppState& app, UserInterface& ui, const CatalogueImporter& importer) {
+    bool available = app.catalogue.load(app.fs());
+    if (!available && ui.ask(kAskImportAtStart)) available = importer && importer(app, ui);
+    if (!available) {
+        ui.inform(kNoCatalogue);
+        app.forcedClose = true;
+        return false;
+    }
+    return true;
+}
+
+bool loadUserData(AppState& app, UserInterface& ui) {
+    FileSystem& fs = app.fs();
+    bool ok = fs.makeDirectory(FileSet::kUserDir);
+    if (!ok) ui.error("Die Datei " + app.files.myArticles + " ist nicht anlegbar!");
+    if (ok) {
+        app.costCentres.load(fs, app.files.costCentres);
+        loadBlock(fs, app.files.searchIndex, kSearchResultListSize, app.searchIndex);
+        // suchpar.dat is opened when it exists; a missing file is created by the first "Parameter speichern".
+        app.searchParameters.open();
+        ok = openUserFile(app.myArticles, ui) && openUserFile(app.orders, ui) && openUserFile(app.demand, ui) &&
+             openUserFile(app.consumption, ui) && openUserFile(app.calculations, ui);
+    }
+    if (ok) {
+        loadBlock(fs, app.files.directOrder, kBookingDocumentSize, app.directOrder);
+        const std::uint16_t current = app.currentOrderNumber = app.settings.currentOrder();
+        app.currentOrderLoaded = current < app.orders.count();
+        if (app.currentOrderLoaded) app.orders.read(current, app.currentOrder);
+        ok = openUserFile(app.internetAddresses, ui);
+    }
+    if (!ok) {
+        ui.inform(kDataFaulty);
+        app.forcedClose = true;
+    }
+    return ok;
+}
+
+bool closeQuery(AppState& app, UserInterface& ui) {
+    if (app.forcedClose) return true;
+    if (!ui.ask(kAskQuit)) return false;
+    writeBackAndClose(app, ui);
+    return true;
+}
+
+void writeBackAndClose(AppState& app, UserInterface& ui) {
+    // Each step runs even when an earlier one failed, so that one bad file does not cost the others.
+    auto step = [&](auto&& action) {
+        try {
+            action();
+        } catch (const IoError& e) {
+            ui.error(e.what());
+        }
+    };
+    FileSystem& fs = app.fs();
+    step([&] { app.catalogue.close(); });
+    step([&] { app.myArticles.close(); });
+    step([&] { app.consumption.close(); });
+    step([&] { app.demand.close(); });
+    step([&] { app.calculations.close(); });
+    step([&] {
+        const std::uint16_t current = app.currentOrderNumber;
+        if (app.currentOrderChanged && app.orders.isOpen() && current <= app.orders.count())
+            app.orders.writeOrThrow(current, app.currentOrder);
+        app.currentOrderChanged = false;
+        app.orders.close();
+    });
+    step([&] {
+        std::string error;
+        if (app.costCentres.changed() && !app.costCentres.save(fs, app.files.costCentres, error)) ui.error(error);
+    });
+    step([&] { app.searchParameters.close(); });
+    step([&] {
+        if (!app.settings.dirty()) return;
+        app.settings.setCurrentOrder(app.currentOrderNumber);
+        std::string error;
+        if (app.settings.save(fs, error))
+            app.settings.setDirty(false);
+        else
+            ui.error(error);
+    });
+    step([&] { saveBlock(fs, app.files.searchIndex, app.searchIndex, ui); });
+    step([&] { saveBlock(fs, app.files.directOrder, app.directOrder, ui); });
+    step([&] { app.internetAddresses.close(); });
+    app.trace.close();
+}
+
+}  // namespace kvx

@@ -1,0 +1,38 @@
+// Start-up and quit of the program: the two idle phases that load the catalogue and the user's files,
+// the failure paths that end the program, and the write-back at quit.
+#pragma once
+
+#include <functional>
+
+#include "app/app_state.h"
+#include "base/user_interface.h"
+
+namespace kvx {
+
+inline constexpr const char* kAskImportAtStart = "Dateien aus den Zelvo-Java-Dateien erzeugen?";
+inline constexpr const char* kNoCatalogue = "art.dat Datei nicht vorhanden. Progamm wird beendet!!";
+inline constexpr const char* kDataFaulty = "Daten fehlerhaft. Das Programm wird beendet";
+inline constexpr const char* kAskQuit = "Programm beenden?";
+
+// Runs the catalogue import and reopens the catalogue; true when the catalogue is available afterwards.
+using CatalogueImporter = std::function<bool(AppState&, UserInterface&)>;
+
+// Reads settings.dat and applies the load-time corrections (window creation).
+void loadSettings(AppState& app);
+
+// Idle phase 1, catalogue part: loads the group files and opens art.dat; when that fails, offers the import.
+// Returns false (after the message, with forcedClose set) when the catalogue is still not available.
+bool loadCatalogueAtStart(AppState& app, UserInterface& ui, const CatalogueImporter& importer);
+
+// Idle phase 1, user data: cost centres, search state, My Articles, booking files, direct order, current
+// order, internet addresses. On failure shows the message, sets forcedClose and returns false.
+bool loadUserData(AppState& app, UserInterface& ui);
+
+// The close query: true when the window may close. Asks "Programm beenden?" unless forcedClose is set;
+// on Yes writes back and closes every open file in the fixed order.
+bool closeQuery(AppState& app, UserInterface& ui);
+
+// The write-back at quit; failures are reported and the remaining steps still run.
+void writeBackAndClose(AppState& app, UserInterface& ui);
+
+}  // namespace kvx

@@ -1,0 +1,65 @@
+// Text pages drawn at character cells.
+#include "framework/text_view.h"
+
+#include <QFontInfo>
+#include <QPainter>
+#include <QPalette>
+#include <cmath>
+
+#include "base/cp1252.h"
+
+namespace kvx {
+
+CellSize cellSizeForHeight(int pixelHeight) {
+    const int h = pixelHeight == 0 ? 10 : std::abs(pixelHeight);
+    CellSize cell;
+    cell.lineHeight = static_cast<int>(std::nearbyint(1.4 * h));
+    cell.charWidth = static_cast<int>(std::nearbyint(0.7 * h));
+    return cell;
+}
+
+CellSize cellSizeFromFont(const QFont& font) {
+    int px = font.pixelSize();
+    if (px <= 0) px = QFontInfo(font).pixelSize();
+    return cellSizeForHeight(px);
+}
+
+std::optional<QFont> fontFromDescription(const FontDescription& d) {
+    if (!d.hasFont()) return std::nullopt;
+    QFont font(QString::fromStdString(cp1252ToUtf8(d.name)));
+    const QString upper = font.family().toUpper();
+    if (upper.startsWith(QStringLiteral("COURIER")))
+        font.setStyleHint(QFont::TypeWriter);
+    else if (upper.startsWith(QStringLiteral("TIMES")))
+        font.setStyleHint(QFont::Serif);
+    else
+        font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(std::max<int>(1, d.size));
+    font.setBold(d.bold());
+    font.setItalic(d.italic != 0);
+    return font;
+}
+
+void drawTextPage(QPainter& painter, const TextPage& page, const TextViewGeometry& g) {
+    const int last = g.visibleLines > 0 ? g.firstLine + g.visibleLines - 1 : page.lineCount();
+    if (page.highlightedLine >= g.firstLine && page.highlightedLine <= last) {
+        const int y = (page.highlightedLine - g.firstLine) * g.cell.lineHeight + g.topMargin;
+        painter.fillRect(QRect(0, y, painter.device()->width(), g.cell.lineHeight),
+                         QPalette().color(QPalette::Highlight).lighter(170));
+    }
+    for (const auto& item : page.items) {
+        if (item.line <= 0 || item.line < g.firstLine || item.line > last) continue;
+        const int x = (item.column - 1) * g.cell.charWidth + g.leftMargin;
+        const int y = (item.line - g.firstLine) * g.cell.lineHeight + g.topMargin;
+        painter.drawText(QRect(x, y, 4000, g.cell.lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         QString::fromStdString(item.text));
+    }
+}
+
+QStringList textPageLines(const TextPage& page) {
+    QStringList out;
+    for (const auto& line : textFileLines(page)) out << QString::fromStdString(line);
+    return out;
+}
+
+}  // namespace kvx
