@@ -173,6 +173,8 @@ class Tkodialog : public QDialog {
     void endWith(int result);
     void trace(int level, const QString& text) const;
     DialogParameterBlock& block() { return *m_block; }
+    // Records a failed field: the first failing id and its message, each only when no earlier field failed.
+    bool failRange(int id, const QString& message, int& firstFailingId);
 
   private:
     void finishdlgparameter();
@@ -187,7 +189,6 @@ class Tkodialog : public QDialog {
     void yesbutton();
     void nobutton();
     DialogItem* itemById(int id) const;
-    bool failRange(int id, const QString& message, int& firstFailingId);
     bool readWhole(int id, long long minimum, long long maximum, long long& value, int& firstFailingId);
 
     std::unique_ptr<DialogParameterBlock> m_block;
