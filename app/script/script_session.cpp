@@ -103,8 +103,10 @@ void ScriptSession::runAction(const Step& step) {
         }
     }();
     say(head);
-    if (m_window->isClosedForGood() && step.kind != StepKind::ExpectClosed && step.kind != StepKind::Note)
+    if (m_window->isClosedForGood() && step.kind != StepKind::ExpectClosed && step.kind != StepKind::Note &&
+        step.kind != StepKind::Show)
         throw ScriptFailure(QStringLiteral("line %1: the window is closed").arg(step.line).toStdString());
+    const bool wasClosed = m_window->isClosedForGood();
     QString error;
     bool ok = true;
     switch (step.kind) {
@@ -146,7 +148,7 @@ void ScriptSession::runAction(const Step& step) {
         default:
             break;
     }
-    if (m_window->isClosedForGood() && step.kind != StepKind::ExpectClosed) say(QStringLiteral("  window closed"));
+    if (!wasClosed && m_window->isClosedForGood()) say(QStringLiteral("  window closed"));
     if (!ok) throw ScriptFailure(QStringLiteral("line %1: %2").arg(step.line).arg(error).toStdString());
 }
 
