@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QStatusBar>
 #include <QTime>
 
@@ -194,11 +197,47 @@ QStringList tfzgwwindow::describe(const QString& what) {
         for (QLabel* p : m_panels) panels << QStringLiteral("[%1]").arg(p->text());
         out << QStringLiteral("status ") + panels.join(QLatin1Char(' '));
     }
+    if (what == QStringLiteral("settings")) out << describeSettings();
+    if (what == QStringLiteral("files")) out << describeFiles();
     if (all || what == QStringLiteral("menu")) {
         out << QStringLiteral("menu %1").arg(menuNumber());
         for (const QString& line : menuTreeText(menuTree()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
             out << QStringLiteral("  ") + line;
     }
+    return out;
+}
+
+QStringList tfzgwwindow::describeSettings() const {
+    const SettingsRecord& s = m_app->settings;
+    auto text = [&](std::size_t offset, std::size_t capacity) {
+        return QString::fromStdString(cp1252ToUtf8(s.text(offset, capacity)));
+    };
+    return {QStringLiteral("settings dirty=%1 mode=%2 prices=%3 filter=\"%4\" number215=%5 catalogue-date=%6")
+                .arg(s.dirty() ? 1 : 0)
+                .arg(s.stockMode() ? QStringLiteral("stock") : QStringLiteral("simple"))
+                .arg(s.netPrices() ? QStringLiteral("Netto") : QStringLiteral("Brutto"))
+                .arg(QString::fromStdString(cp1252ToUtf8(s.statusFilterAbbreviations())))
+                .arg(s.rangedNumber())
+                .arg(s.catalogueDate()),
+            QStringLiteral("company \"%1\" \"%2\"").arg(text(SettingsRecord::kCompanyName, 40),
+                                                       text(SettingsRecord::kCompanyTown, 40)),
+            QStringLiteral("text folder \"%1\"").arg(text(SettingsRecord::kTextFolder, 120).replace(
+                QString::fromStdString(m_app->programDir()), QStringLiteral("<program>/")))};
+}
+
+QStringList tfzgwwindow::describeFiles() const {
+    QStringList out;
+    QDirIterator it(QString::fromStdString(m_app->programDir()), QDir::Files, QDirIterator::Subdirectories);
+    const QDir base(QString::fromStdString(m_app->programDir()));
+    QStringList names;
+    while (it.hasNext()) {
+        const QString path = base.relativeFilePath(it.next());
+        if (path == QStringLiteral("transcript.txt") || path.endsWith(QStringLiteral(".pdf"))) continue;
+        names << path;
+    }
+    names.sort();
+    for (const QString& name : names) out << QStringLiteral("file %1 %2").arg(name).arg(QFileInfo(base.filePath(name)).size());
+    if (out.isEmpty()) out << QStringLiteral("no files");
     return out;
 }
 

@@ -60,6 +60,8 @@ class tfzgwwindow final : public TKowindow {
     void scheduleIdle();
     void startupPhase1();
     void tick();
+    QStringList describeSettings() const;
+    QStringList describeFiles() const;
 
     std::unique_ptr<AppState> m_app;
     QtUserInterface m_ui;
