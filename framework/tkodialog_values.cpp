@@ -16,7 +16,7 @@
 
 #include "framework/date_picker.h"
 #include "framework/dialog_options.h"
-#include "framework/modal_runner.h"
+#include "framework/messages.h"
 
 namespace kvx {
 
@@ -325,7 +325,7 @@ bool Tkodialog::getInt32(int id, std::int32_t minimum, std::int32_t maximum, std
 void Tkodialog::reportInputError(int firstFailingId, bool showMessage) {
     if (QWidget* w = controlById(firstFailingId)) w->setFocus(Qt::OtherFocusReason);
     if (showMessage && !dialogOptions().messageBoxesSuppressed && !m_inputError.isEmpty())
-        modalRunner().showMessage(MessageKind::Error, QStringLiteral("Eingabefehler"), m_inputError);
+        showError(QStringLiteral("Eingabefehler"), m_inputError);
     m_inputError.clear();
 }
 
