@@ -4,7 +4,6 @@
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <algorithm>
 
 #include "framework/date_picker.h"
@@ -99,12 +98,7 @@ bool Tlongintinputdlg::readDate(const QString& text, std::int32_t& out) const {
         out = m_value;
         return true;
     }
-    static const QRegularExpression form(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{2}|\\d{4})$"));
-    const auto match = form.match(text);
-    if (!match.hasMatch()) return false;
-    int year = match.captured(3).toInt();
-    if (match.captured(3).size() == 2) year += year < 80 ? 2000 : 1900;
-    const QDate date(year, match.captured(2).toInt(), match.captured(1).toInt());
+    const QDate date = parseDateText(text);
     if (!date.isValid()) return false;
     out = qDateToDateNumber(date);
     return out != 0;

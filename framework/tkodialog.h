@@ -145,7 +145,7 @@ class Tkodialog : public QDialog {
     QString caption() const { return windowTitle(); }
     QWidget* controlById(int declaredId) const;
     // Edits and editable combos take the text as typed (cut at the input limit); list-only combos and lists
-    // select the entry with that text; date pickers read "TT.MM.JJJJ".
+    // select the entry with that text; date pickers read "TT.MM.JJJJ" or "TT.MM.JJ".
     bool setControlText(int id, const QString& text);
     bool setChecked(int id, bool checked);
     bool setCurrentIndex(int id, int index);

@@ -216,7 +216,7 @@ bool Tkodialog::setControlText(int id, const QString& text) {
         return true;
     }
     if (qobject_cast<QDateEdit*>(w)) {
-        const QDate d = QDate::fromString(text, QStringLiteral("dd.MM.yyyy"));
+        const QDate d = parseDateText(text);
         return d.isValid() && setDate(id, qDateToDateNumber(d));
     }
     return false;

@@ -160,6 +160,17 @@ TEST(DatePickerTest, ConversionsAndClamping) {
     EXPECT_EQ(qDateToDateNumber(QDate(2016, 10, 30)), 1161030);
     EXPECT_EQ(qDateToDateNumber(QDate()), 0);
     EXPECT_EQ(normaliseDateNumber(20161030), 1161030);
+    const std::pair<const char*, QDate> typed[] = {
+        {"30.10.2016", QDate(2016, 10, 30)},
+        {"30.10.16", QDate(2016, 10, 30)},
+        {"1.2.79", QDate(2079, 2, 1)},
+        {"01.02.80", QDate(1980, 2, 1)},
+        {"31.02.2016", QDate()},
+        {"30-10-2016", QDate()},
+        {"30.10.216", QDate()},
+        {"", QDate()},
+    };
+    for (const auto& [text, expected] : typed) EXPECT_EQ(parseDateText(QString::fromUtf8(text)), expected) << text;
 
     struct Row {
         DateNumber date, a, b, expected;

@@ -9,7 +9,7 @@
 namespace {
 
 class DeliveryDialog final : public kvx::Tkodialog {
-public:
+  public:
     DeliveryDialog() {
         using kvx::DialogItemKind;
         setHeader(62, 20, QStringLiteral("Lieferdaten"));
