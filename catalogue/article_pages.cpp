@@ -57,6 +57,8 @@ std::string equivalentQuantityText(const CatalogueArticle& a, int i) {
     const double n = equivalentQuantity(a, i);
     if (i < 2 || i > CatalogueArticle::kBreaks) return "";
     const auto k = static_cast<std::size_t>(i - 1);
+    // Without a price of the break before there is nothing to compare with.
+    if (a.prices[k - 1] <= 0) return "";
     const std::int32_t threshold = a.quantities[k];
     // 0 <= n < threshold keeps the product below 2^62 and the divisor positive (damaged records may
     // carry negative thresholds or prices).

@@ -2,11 +2,14 @@
 #include "catalogue/catalogue.h"
 
 #include "base/io_error.h"
+#include "catalogue/catalogue_commit.h"
 
 namespace kvx {
 
 bool Catalogue::load(FileSystem& fs) {
     close();
+    // An import interrupted while it put its files in place is finished first.
+    if (!recoverCatalogueCommit(fs)) return false;
     const bool ok = m_groups.loadMainGroups(fs) && m_groups.loadUpperGroups(fs) && m_groups.openProductGroups(fs) &&
                     m_articles.open(fs);
     if (!ok) {

@@ -13,7 +13,8 @@ namespace kvx {
 class Catalogue final {
   public:
     // Loads whg.dat and wog.dat, opens wgg.dat and art.dat (all relative to the working directory) and
-    // computes the article ranges. False without a message when any of them is missing or unreadable;
+    // computes the article ranges. An import interrupted while replacing the files is completed first
+    // (catalogue_commit.h). False without a message when any of them is missing or unreadable;
     // the catalogue is then closed and the caller may offer the import.
     bool load(FileSystem& fs);
     // Closes wgg.dat and art.dat and empties the tables.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/io_error.h"
+#include "catalogue/catalogue_commit.h"
 #include "catalogue/import_files.h"
 #include "catalogue/import_parsers.h"
 
@@ -60,7 +61,7 @@ class Importer {
     bool upperGroups();
     bool mainGroups();
     bool articles();
-    // Puts the four new files in place; throws IoError when a rename or the directory sync fails.
+    // Puts the four new files in place; throws IoError when that fails.
     void commit();
     void removeTemporaries();
 
@@ -219,13 +220,10 @@ bool Importer::articles() {
 
 void Importer::commit() {
     m_fresh.clear();
-    for (const char* target : {kProductGroupFile, kUpperGroupFile, kMainGroupFile, kArticleFile}) {
-        if (!m_fs.rename(temporaryName(target), target))
-            throw IoError("Datei " + std::string(target) + " kann nicht ersetzt werden: " + m_fs.lastError());
-    }
+    // From here on the files belong to the commit: a failure leaves them for the recovery at the next
+    // load, which either finishes the renames or removes them.
     m_temporaries.clear();
-    if (!m_fs.syncDirectory(directoryOf(kArticleFile)))
-        throw IoError("Verzeichnis kann nicht gesichert werden: " + m_fs.lastError());
+    commitCatalogueFiles(m_fs);
 }
 
 void Importer::removeTemporaries() {

@@ -1,0 +1,225 @@
+// Line parsers of the catalogue import: text conversion, numbers, group lines, article lines, date.
+#include <gtest/gtest.h>
+
+#include "catalogue/import_parsers.h"
+#include "catalogue_test_support.h"
+
+namespace kvx {
+namespace {
+
+TEST(ImportText, Conversion) {
+    struct Row {
+        std::string in;
+        std::size_t capacity;
+        std::string out;  // Windows-1252
+    };
+    const Row rows[] = {
+        {"Gr\xC3\xB6\xC3\x9F"
+         "e",
+         24,
+         "Gr\xF6\xDF"
+         "e"},
+        {"\xC3\xA4\xC3\xB6\xC3\xBC", 24, "\xE4\xF6\xFC"},
+        {"\xC3\x84rger", 24, "?rger"},  // Ä is not among the four
+        {"4,7\xC2\xB5"
+         "F",
+         24,
+         "4,7 \xB5"
+         "F"},                                                                // µ: blank, then the second byte
+        {std::string(23, 'a') + "\xC3\xA4", 24, std::string(23, 'a') + "?"},  // pair cut in half
+        {"\xC3", 24, "?"},
+        {"ab\xC3\xC3\xA4", 24, "ab?\xA4"},
+        {"\xFF\xFE", 24, "\xFF\xFE"},  // other bytes pass unchanged
+        {"abcdef", 3, "abc"},
+    };
+    for (const Row& r : rows) EXPECT_EQ(importText(r.in, r.capacity), r.out) << r.in;
+}
+
+TEST(ImportNumbers, Integers) {
+    struct Row {
+        const char* text;
+        bool ok;
+        std::int64_t value;
+    };
+    const Row rows[] = {
+        {"", true, 0},
+        {"  42  ", true, 42},
+        {"-17", true, -17},
+        {"+8", true, 8},
+        {"12,50", false, 12},
+        {"3a", false, 3},
+        {"$1F", true, 31},
+        {"x10", true, 16},
+        {"0x1g", false, 1},
+        {"X", false, 0},
+        {"-", false, 0},
+        {"abc", false, 0},
+        {"$FFFFFFFF", true, -1},
+        {"$100000000", false, 0x10000000},
+        {"2147483647", true, 2147483647},
+        {"2147483648", false, 214748364},
+        {"-2147483648", true, -2147483648LL},
+    };
+    for (const Row& r : rows) {
+        const ImportInteger n = parseImportInteger(r.text);
+        EXPECT_EQ(n.ok, r.ok) << r.text;
+        EXPECT_EQ(n.value, r.value) << r.text;
+    }
+    // Only 40 characters are looked at.
+    EXPECT_EQ(parseImportInteger(std::string(40, '0') + "7").value, 0);
+}
+
+TEST(ImportNumbers, HexValue) {
+    const std::pair<const char*, std::int32_t> rows[] = {{"1A", 26},       {"1G", 1},        {" ff ", 255}, {"", 0},
+                                                         {"123456789", 0}, {"FFFFFFFF", -1}, {"zz", 0}};
+    for (const auto& [text, value] : rows) EXPECT_EQ(parseHexValue(text), value) << text;
+}
+
+TEST(ImportGroupLines, KeyedGroups) {
+    struct Row {
+        const char* line;
+        bool ok;
+        const char* key;
+        const char* name;
+        int number;
+    };
+    const Row rows[] = {
+        {"'W1@Kohleschicht@12',", true, "W1", "Kohleschicht", 12},
+        {"  wg[3] = 'W1@Widerst\xC3\xA4nde@ 7 ';", true, "W1", "Widerst\xE4nde", 7},
+        {"'ABCDEFG@x@1'", true, "ABCDE", "x", 1},
+        {"'W1@Name@'", false, "W1", "Name", 0},
+        {"'W1@Name@65536'", false, "W1", "Name", 0},
+        {"'W1@Name@-1'", false, "W1", "Name", 0},
+        {"'W1@Name@1 2'", false, "W1", "Name", 0},
+        {"'W1@Name'", false, "W1", "", 0},
+        {"'W1'", false, "", "", 0},
+        {"'", false, "", "", 0},
+        {"'@@5", true, "", "", 5},  // no closing apostrophe: the number runs to the end of the line
+    };
+    for (const Row& r : rows) {
+        KeyedGroup g;
+        EXPECT_EQ(parseKeyedGroupLine(r.line, g), r.ok) << r.line;
+        EXPECT_EQ(g.key, r.key) << r.line;
+        EXPECT_EQ(g.name, r.name) << r.line;
+        EXPECT_EQ(g.first, r.number) << r.line;
+    }
+    KeyedGroup g;
+    EXPECT_TRUE(parseKeyedGroupLine("'K@" + std::string(90, 'n') + "@1'", g));
+    EXPECT_EQ(g.name, std::string(40, 'n'));
+}
+
+TEST(ImportGroupLines, MainGroups) {
+    MainGroup g;
+    EXPECT_TRUE(parseMainGroupLine("'B@Bauelemente@3',", g));
+    EXPECT_EQ(g, (MainGroup{'B', "Bauelemente", 3}));
+    EXPECT_FALSE(parseMainGroupLine("'BX@Bauelemente@3'", g)) << "the key is one letter";
+    EXPECT_FALSE(parseMainGroupLine("'B", g));
+    EXPECT_FALSE(parseMainGroupLine("'B@Name@drei'", g));
+    EXPECT_FALSE(parseMainGroupLine("kein Apostroph", g));
+}
+
+TEST(ImportArticleLines, FieldsAndConversions) {
+    std::vector<std::string> f(38);
+    f[0] = "W1234567";
+    f[1] = "BC547";
+    f[2] = std::string(23, 'k') + "\xC3\xA4";  // 25 bytes: cut in the middle of the pair
+    f[3] =
+        "\xC3\x84"
+        "tzend";
+    f[7] = "nicht gespeichert";
+    f[8] = "Geh\xC3\xA4use 10x20x5mm";
+    f[9] =
+        "4,7\xC2\xB5"
+        "F 50V";
+    f[10] = "3";
+    f[11] = "-32768";  // outside -32767..32767
+    f[12] = "2";
+    f[13] = "100";
+    f[14] = "12,50";  // quantity keeps 12
+    f[15] = "12,50";  // price becomes 0
+    f[16] = "x";      // discarded
+    f[17] = "10";
+    f[18] = "900";
+    f[32] = "1A";
+    f[33] = "5";
+    f[34] = "";
+    f[35] = "7,5";
+    CatalogueArticle a;
+    ASSERT_TRUE(parseArticleLine(test::articleLine(f), a));
+    EXPECT_EQ(a.wgId, "W1234");
+    EXPECT_EQ(a.kurzbez[0], "BC547");
+    EXPECT_EQ(a.kurzbez[1], std::string(23, 'k') + "?");
+    EXPECT_EQ(a.kurzbez[2], "?tzend");
+    EXPECT_EQ(a.beschreib1, "Geh\xE4use 10x20x5mm");
+    EXPECT_EQ(a.beschreib2,
+              "4,7 \xB5"
+              "F 50V");
+    EXPECT_EQ(a.artikelstat, 3);
+    EXPECT_EQ(a.schlue100, 0);
+    EXPECT_EQ(a.schlumwst, 2);
+    EXPECT_EQ(a.stkvpe, 100);
+    EXPECT_EQ(a.quantities[0], 12);
+    EXPECT_EQ(a.prices[0], 0);
+    EXPECT_EQ(a.quantities[1], 10);
+    EXPECT_EQ(a.prices[1], 900);
+    EXPECT_EQ(a.additional[0], 26);
+    EXPECT_EQ(a.additional[1], 5);
+    EXPECT_EQ(a.additional[3], 7);
+    // Fields 34..37 are read (the empty one included); after the at sign of field 37 no text remains.
+    EXPECT_EQ(a.additionalCount, 5);
+    EXPECT_DOUBLE_EQ(a.dimension(0), 10);
+    EXPECT_DOUBLE_EQ(a.dimension(1), 20);
+    EXPECT_DOUBLE_EQ(a.dimension(2), 5);
+    EXPECT_EQ(a.productGroup, 0) << "groups are assigned by the import, not the parser";
+}
+
+TEST(ImportArticleLines, AdditionalValueCountAndDimensionFallBack) {
+    struct Row {
+        std::string tail;  // fields from 33 on
+        int count;
+    };
+    const Row rows[] = {{"1G", 1}, {"1G@", 1}, {"1G@@", 2}, {"1G@1@2@3@4@5@6@7", 6}, {"", 1}};
+    for (const Row& r : rows) {
+        std::vector<std::string> f(32);
+        f[8] =
+            "ohne Ma\xC3\x9F"
+            "e";
+        f[9] = "Platte 3x4x5mm";
+        CatalogueArticle a;
+        ASSERT_TRUE(
+            parseArticleLine(test::articleLine(f).substr(0, test::articleLine(f).size() - 2) + "@" + r.tail + "'", a));
+        EXPECT_EQ(a.additionalCount, r.count) << r.tail;
+        EXPECT_DOUBLE_EQ(a.dimension(0), 3) << "from beschreib2";
+        EXPECT_DOUBLE_EQ(a.dimension(2), 5);
+    }
+    CatalogueArticle a;
+    EXPECT_FALSE(parseArticleLine(" 'W1@x'", a)) << "an article line begins with the apostrophe";
+    EXPECT_FALSE(parseArticleLine("", a));
+    EXPECT_TRUE(parseArticleLine("'", a));
+    EXPECT_EQ(a.additionalCount, 1);
+}
+
+TEST(ImportArticleLines, IncompleteDimensionsAreNotStored) {
+    CatalogueArticle a;
+    ASSERT_TRUE(parseArticleLine("'W@n@@@@@@@AX20X5MM@3x4x5mm'", a));
+    EXPECT_EQ(a.dimensions[0], Real48Bytes{}) << "beschreib1 names a count of 3 but its first token is no number";
+    ASSERT_TRUE(parseArticleLine("'W@n@@@@@@@5x7 mm@3x4x5mm'", a));
+    EXPECT_DOUBLE_EQ(a.dimension(0), 3) << "count 0 on beschreib1: beschreib2 is read";
+}
+
+TEST(ImportDate, CatalogueLine) {
+    const std::pair<const char*, DateNumber> rows[] = {
+        {"// http://www.zelvo.de/Katalog/2016/10/30 Stand", 1161030},
+        {"Katalog/2016/10/30", 1161030},
+        {"Katalog/99/1/2", 990102},
+        {"Katalog/1899/12/31 x", 18991231},
+        {"kein Datum", 0},
+        {"Katalog/2016/13x/30", 1160030},
+        {"Katalog/70000/1/1", 101},
+        {"Katalog/2016/10/30/2017/01/01/99", 1161030},
+    };
+    for (const auto& [line, date] : rows) EXPECT_EQ(parseCatalogueDate(line), date) << line;
+}
+
+}  // namespace
+}  // namespace kvx
