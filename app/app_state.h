@@ -13,6 +13,7 @@
 #include "base/record_file.h"
 #include "base/trace.h"
 #include "catalogue/catalogue.h"
+#include "search/search_state.h"
 #include "settings/settings_record.h"
 
 namespace kvx {
@@ -52,6 +53,7 @@ class AppState final {
     RecordFile searchParameters;
 
     BlockFile searchIndex;
+    SearchState search;
     BlockFile directOrder;
     // The current order: a record of bestell.dat held in memory, written back at its number.
     std::uint16_t currentOrderNumber = 0;

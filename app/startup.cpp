@@ -2,6 +2,7 @@
 #include "app/startup.h"
 
 #include "base/io_error.h"
+#include "search/search_commands.h"
 
 namespace kvx {
 
@@ -60,6 +61,7 @@ bool loadUserData(AppState& app, UserInterface& ui) {
         loadBlock(fs, app.files.searchIndex, kSearchResultListSize, app.searchIndex);
         // suchpar.dat is opened when it exists; a missing file is created by the first "Parameter speichern".
         app.searchParameters.open();
+        loadSearchAtStart(app);
         ok = openUserFile(app.myArticles, ui) && openUserFile(app.orders, ui) && openUserFile(app.demand, ui) &&
              openUserFile(app.consumption, ui) && openUserFile(app.calculations, ui);
     }
@@ -110,6 +112,7 @@ void writeBackAndClose(AppState& app, UserInterface& ui) {
         std::string error;
         if (app.costCentres.changed() && !app.costCentres.save(fs, app.files.costCentres, error)) ui.error(error);
     });
+    step([&] { saveSearchParameters(app); });
     step([&] { app.searchParameters.close(); });
     step([&] {
         if (!app.settings.dirty()) return;

@@ -3,6 +3,7 @@
 // All texts are UTF-8.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -13,6 +14,9 @@
 #include "base/text_page.h"
 
 namespace kvx {
+
+struct SearchParameterSet;
+struct SearchDialogContext;
 
 inline constexpr const char* kTitleInformation = "Mitteilung";
 inline constexpr const char* kTitleError = "FEHLER";
@@ -135,6 +139,18 @@ public:
     // Runs the print dialog and prints; false when cancelled or failed.
     virtual bool print(PrintJob& job) = 0;
     virtual ShellResult shellOpen(const std::string& target) = 0;
+
+    // The search dialog (tzelsuchdlg) on a copy of the active set; true on OK with `set` replaced.
+    virtual bool editSearchParameters(SearchParameterSet& set, SearchDialogContext& context) {
+        (void)set;
+        (void)context;
+        return false;
+    }
+    // The availability filter dialog (tzelfilterdlg) on the five filter bytes; true on OK.
+    virtual bool editStatusFilter(std::array<std::uint8_t, 5>& filter) {
+        (void)filter;
+        return false;
+    }
 };
 
 }  // namespace kvx

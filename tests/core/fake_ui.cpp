@@ -3,6 +3,9 @@
 
 #include <stdexcept>
 
+#include "search/search_dialog_context.h"
+#include "search/search_parameter_set.h"
+
 namespace kvx::test {
 
 Answer FakeUi::next(const std::string& what) {
@@ -91,6 +94,23 @@ bool FakeUi::print(PrintJob& job) {
 ShellResult FakeUi::shellOpen(const std::string& target) {
     log.push_back("shell: " + target);
     return {33, ""};
+}
+
+bool FakeUi::editSearchParameters(SearchParameterSet& set, SearchDialogContext& context) {
+    Answer a = next("search dialog");
+    const auto* edit = std::get_if<SearchDialogAnswer>(&a);
+    const bool ok = edit && edit->edit && edit->edit(set, context);
+    log.push_back("dialog: Suchparameter " + std::to_string(context.slotNumber) + (ok ? " -> OK" : " -> Abbruch"));
+    return ok;
+}
+
+bool FakeUi::editStatusFilter(std::array<std::uint8_t, 5>& filter) {
+    Answer a = next("filter dialog");
+    const auto* bytes = std::get_if<FilterAnswer>(&a);
+    log.push_back(std::string("dialog: Filter") + (bytes ? " -> OK" : " -> Abbruch"));
+    if (!bytes) return false;
+    filter = *bytes;
+    return true;
 }
 
 std::vector<std::string> FakeUi::linesStartingWith(const std::string& prefix) const {

@@ -1,7 +1,9 @@
 // A UserInterface for core tests: answers questions and requests from a queue and logs everything said.
 #pragma once
 
+#include <array>
 #include <deque>
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -10,9 +12,14 @@
 
 namespace kvx::test {
 
-// An answer is a bool (questions), a number, a text (text, file, directory requests), or Cancel.
+// An answer is a bool (questions), a number, a text (text, file, directory requests), or Cancel; the search
+// dialog takes an edit applied to its set (its result is the dialog's OK), the filter dialog the five bytes.
 struct Cancel {};
-using Answer = std::variant<bool, std::int32_t, std::string, Cancel>;
+struct SearchDialogAnswer {
+    std::function<bool(SearchParameterSet&, SearchDialogContext&)> edit;
+};
+using FilterAnswer = std::array<std::uint8_t, 5>;
+using Answer = std::variant<bool, std::int32_t, std::string, Cancel, SearchDialogAnswer, FilterAnswer>;
 
 class FakeUi final : public UserInterface {
   public:
@@ -35,6 +42,8 @@ class FakeUi final : public UserInterface {
     void showLines(const std::string& caption, const std::vector<std::string>& lines) override;
     bool print(PrintJob& job) override;
     ShellResult shellOpen(const std::string& target) override;
+    bool editSearchParameters(SearchParameterSet& set, SearchDialogContext& context) override;
+    bool editStatusFilter(std::array<std::uint8_t, 5>& filter) override;
 
     // Lines logged that start with `prefix`.
     std::vector<std::string> linesStartingWith(const std::string& prefix) const;

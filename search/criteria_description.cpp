@@ -1,0 +1,74 @@
+// Criteria description and the short number form.
+#include "search/criteria_description.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "base/short_string.h"
+
+namespace kvx {
+
+namespace {
+
+// Drops trailing zeros after a decimal point, then the point itself.
+void trimFraction(std::string& s) {
+    if (s.find('.') == std::string::npos) return;
+    while (!s.empty() && s.back() == '0') s.pop_back();
+    if (!s.empty() && s.back() == '.') s.pop_back();
+}
+
+std::string alternativeText(const NumericAlternative& a) {
+    return "(" + shortNumber(a.lowerValue()) + "-" + shortNumber(a.upperValue()) + " " + a.unit +
+           (a.must ? " muss" : " soll") + ")";
+}
+
+}  // namespace
+
+std::string shortNumber(double value) {
+    if (value == 0 || !std::isfinite(value)) return "0";
+    char buffer[64];
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1e6 || magnitude < 1e-3) {
+        std::snprintf(buffer, sizeof buffer, "%.5E", value);
+        std::string s(buffer);
+        const std::size_t e = s.find('E');
+        std::string mantissa = s.substr(0, e);
+        trimFraction(mantissa);
+        return mantissa + s.substr(e);
+    }
+    // Digits in front of the point decide how many decimals remain for six significant digits.
+    const int intDigits = magnitude < 1 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
+    const int decimals = std::max(0, 6 - intDigits);
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    std::string s(buffer);
+    trimFraction(s);
+    return s == "-0" ? "0" : s;
+}
+
+std::string buildCriteriaDescription(const SearchParameterSet& set) {
+    std::string out;
+    for (const TextCriterion& t : set.text) {
+        std::string s;
+        if (t.firstPresent()) s = t.word1;
+        if (t.secondPresent()) s += " v " + t.word2;
+        s = cutText(s, 40);
+        if (s.empty()) continue;
+        if (!out.empty()) out += " &";
+        out += "(" + s + ")";
+    }
+    for (const NumericCriterion& n : set.numeric) {
+        const NumericAlternative& a1 = n.alternatives[0];
+        const NumericAlternative& a2 = n.alternatives[1];
+        std::string s;
+        if (a1.present() && a2.present())
+            s = "(" + alternativeText(a1) + " v " + alternativeText(a2) + ")";
+        else if (a1.present())
+            s = alternativeText(a1);
+        else if (a2.present())
+            s = alternativeText(a2);
+        if (!s.empty()) out += " u " + s;
+    }
+    return cutText(out, kCriteriaDescriptionCapacity);
+}
+
+}  // namespace kvx

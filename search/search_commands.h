@@ -1,0 +1,66 @@
+// The search operations of the commands: the search dialog with the search itself, the stored parameter
+// sets in suchpar.dat, the criteria shown, the availability filter, the result list rows and the text
+// export. They work on the application state and talk to the user only through the UserInterface port.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "base/user_interface.h"
+#include "catalogue/catalogue_article.h"
+
+namespace kvx {
+
+inline constexpr const char* kNoParameterSetStored = "Es sind noch keine Suchparameter gespeichert";
+inline constexpr const char* kSearchSavedAsText = "Suche wurde als Text gespeichert";
+// Slot numbers are one byte in the settings.
+inline constexpr int kMaxSearchSlots = 256;
+
+// ---- start and save ----
+// Clears the active set, reads the current slot of suchpar.dat (silently nothing when the file or the slot
+// does not exist), rebuilds the description and takes the last result list from the loaded suchidx.dat.
+void loadSearchAtStart(AppState& app);
+// Save of all user data: a modified active set goes into its slot; the modified flag is cleared either way.
+void saveSearchParameters(AppState& app);
+
+// Reads slot n into the active set (when n is below the stored count) and rebuilds the description; false
+// when suchpar.dat cannot be opened. Updates the stored count.
+bool readSearchSlot(AppState& app, int n);
+// Writes the active set into slot n when n <= the stored count (n == count appends); false when the file
+// cannot be opened or created. Updates the stored count.
+bool writeSearchSlot(AppState& app, int n);
+
+// ---- commands ----
+// The search dialog on the active set; on OK the set is replaced and marked modified, the description is
+// rebuilt and the status line text set. False when cancelled.
+bool editSearchParameters(AppState& app, UserInterface& ui);
+// "Auswahl in gewählten Artikeln" (first..last record positions) and "Auswahl im Gesamtbestand": the dialog,
+// then the scan; the result list is marked changed and, with no hit, "Keine Artikel!" is shown. False
+// when nothing was searched (fewer than two articles, dialog cancelled); the caller then shows the result
+// list.
+bool searchSelectedArticles(AppState& app, UserInterface& ui, std::uint32_t first, std::uint32_t last);
+bool searchAllArticles(AppState& app, UserInterface& ui);
+// "Suchkriterium zeigen".
+void showSearchCriteria(AppState& app, UserInterface& ui);
+// "Parameter laden" / "Parameter speichern".
+void loadParameterSet(AppState& app, UserInterface& ui);
+void storeParameterSet(AppState& app, UserInterface& ui);
+// "Verfügbarkeit": the filter dialog; on OK the five bytes go back and the settings are marked modified.
+bool editAvailabilityFilter(AppState& app, UserInterface& ui);
+// "Suche als Text speichern". A file that cannot be written throws IoError.
+void exportSearchResult(AppState& app, UserInterface& ui);
+
+// ---- result list ----
+std::vector<ListColumn> searchResultColumns(bool net);
+// One row per hit (item data = the article's record position); cells UTF-8.
+std::vector<CatalogueListRow> searchResultRows(AppState& app);
+// The lines of the text export without line ends, Windows-1252.
+std::vector<std::string> searchResultTextLines(AppState& app);
+
+// A line of fixed-width columns: right-aligned texts padded on the left; left-aligned ones get a blank in
+// front and are cut to width - 1; the line is cut to 255 characters.
+std::string formatColumns(const std::vector<ListColumn>& columns, const std::vector<std::string>& cells);
+
+}  // namespace kvx

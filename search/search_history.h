@@ -1,0 +1,40 @@
+// The word history (100 entries of 20 characters) and the unit history (40 entries of 10 characters) of
+// the search dialog, kept in the settings block, most recent first. Windows-1252.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "settings/settings_record.h"
+
+namespace kvx {
+
+class SearchHistory final {
+  public:
+    enum class Kind { Words, Units };
+
+    SearchHistory(SettingsRecord& settings, Kind kind);
+
+    int capacity() const { return m_capacity; }
+    // The stored count, clamped to the capacity (a damaged block cannot index past the table).
+    int count() const;
+    // Entry k, 1-based.
+    std::string entry(int k) const;
+    std::vector<std::string> entries() const;
+
+    // Moves `value` to the front, or inserts it there (dropping the last entry of a full history); marks the
+    // settings modified when anything changed. An empty value changes nothing.
+    void put(const std::string& value);
+
+  private:
+    std::size_t entryOffset(int k) const;
+    void setEntry(int k, const std::string& value);
+
+    SettingsRecord& m_settings;
+    int m_capacity;
+    std::size_t m_textCapacity;
+    std::size_t m_countOffset;
+    std::size_t m_firstEntry;  // offset of entry 1
+};
+
+}  // namespace kvx
