@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
+#include <memory>
 
 #include "base/fault_file_system.h"
 #include "base/io_error.h"
 #include "catalogue/catalogue_commit.h"
 #include "catalogue/group_tree.h"
 #include "catalogue/import.h"
+#include "catalogue_ram_fs.h"
 #include "catalogue_test_support.h"
 #include "fake_ui.h"
 
@@ -259,38 +262,45 @@ TEST_F(ImportTest, InterruptedCommitIsFinishedAtTheNextLoad) {
 
 // Every call of the import failing in turn, with each kind of fault: afterwards (and after a crash,
 // once the unsynced writes are dropped and the catalogue loaded again) the four files are either all
-// old or all new.
+// old or all new. Runs on the in-memory file system; the faults are the same.
 TEST_F(ImportTest, FaultAtEveryCallLeavesOldOrNewCatalogue) {
     // The old catalogue differs from what the sources give: one more article.
-    const auto writeOld = [this] {
-        test::writeSmallCatalogueFiles(m_dir);
-        m_dir.write("art.dat", test::fileBytes(m_dir, "art.dat") + std::string(329, '\0'));
+    test::writeSmallCatalogueFiles(m_dir);
+    m_dir.write("art.dat", test::fileBytes(m_dir, "art.dat") + std::string(329, '\0'));
+    std::map<std::string, std::string> initial;
+    for (const char* f : kCatalogueFiles) initial[f] = m_dir.read(f);
+    for (const char* f : {"art.js", "wh.js", "wo.js", "wg.js"})
+        initial[std::string("zelvodaten/") + f] = m_dir.read(std::string("zelvodaten/") + f);
+    const auto fresh = [&initial] {
+        auto ram = std::make_unique<test::RamFileSystem>();
+        for (const auto& [path, contents] : initial) ram->put(path, contents);
+        return ram;
     };
-    writeOld();
-    const std::string oldFiles = snapshot();
-    {
-        test::FakeUi ui;
-        Catalogue c;
-        ASSERT_TRUE(runImport(m_fs, ui, c).ok);
-    }
-    const std::string newFiles = snapshot();
-    ASSERT_TRUE(oldFiles != newFiles);
+    const auto catalogueFiles = [](const test::RamFileSystem& ram) {
+        std::string s;
+        for (const char* f : kCatalogueFiles) s += ram.get(f) + "|";
+        return s;
+    };
+    const std::string oldFiles = catalogueFiles(*fresh());
+    std::string newFiles;
     long calls = 0;
     {
-        writeOld();
-        FaultyFileSystem counting(m_fs);
+        auto ram = fresh();
+        FaultyFileSystem counting(*ram);
         test::FakeUi ui;
         Catalogue c;
         ASSERT_TRUE(c.load(counting));
         counting.failAt(0, FaultKind::IoError);
         ASSERT_TRUE(runImport(counting, ui, c).ok);
         calls = counting.calls();
+        newFiles = catalogueFiles(*ram);
     }
+    ASSERT_TRUE(oldFiles != newFiles);
     ASSERT_GT(calls, 20);
     for (const FaultKind kind : {FaultKind::IoError, FaultKind::DiskFull, FaultKind::Crash}) {
-        for (long n = 1; n <= calls; ++n) {
-            writeOld();
-            FaultyFileSystem faulty(m_fs);
+        for (long n = 1; n <= calls + 1; ++n) {
+            auto ram = fresh();
+            FaultyFileSystem faulty(*ram);
             test::FakeUi ui;
             Catalogue c;
             ASSERT_TRUE(c.load(faulty));
@@ -302,23 +312,27 @@ TEST_F(ImportTest, FaultAtEveryCallLeavesOldOrNewCatalogue) {
             }
             if (kind == FaultKind::Crash) faulty.dropUnsyncedWrites();
             Catalogue after;
-            const bool loaded = after.load(m_fs);
-            const std::string files = snapshot();
-            EXPECT_TRUE(files == oldFiles || files == newFiles) << "fault " << static_cast<int>(kind) << " at " << n;
+            const bool loaded = after.load(*ram);
+            const std::string files = catalogueFiles(*ram);
+            const std::string where = "fault " + std::to_string(static_cast<int>(kind)) + " at " + std::to_string(n);
+            EXPECT_TRUE(files == oldFiles || files == newFiles) << where;
+            EXPECT_TRUE(loaded) << where;
             if (ok) {
-                EXPECT_TRUE(files == newFiles) << "reported success with a fault at " << n;
+                EXPECT_TRUE(files == newFiles) << "reported success with a " << where;
             }
-            EXPECT_TRUE(loaded) << "fault " << static_cast<int>(kind) << " at " << n;
-            for (const char* f : kCatalogueFiles) EXPECT_FALSE(m_dir.exists(std::string(f) + ".new")) << n;
+            for (const char* f : kCatalogueFiles) EXPECT_FALSE(ram->exists(std::string(f) + ".new")) << where;
+            EXPECT_FALSE(ram->exists(kImportMarkerFile)) << where;
         }
     }
 }
 
 TEST(ImportDemo, GeneratedCatalogueAgrees) {
+    // The demo data lie in data/zelvodaten of the source tree.
     const char* data = std::getenv("KVX_TEST_DATA");
-    const std::filesystem::path demo =
-        data ? std::filesystem::path(data) / ".." / ".." / "data" / "zelvodaten" : std::filesystem::path();
-    if (!data || !std::filesystem::exists(demo / "art.js")) GTEST_SKIP() << "no demo catalogue in data/zelvodaten";
+    const std::filesystem::path tests =
+        data ? std::filesystem::path(data) / ".." : std::filesystem::path(__FILE__) / "../..";
+    const std::filesystem::path demo = tests / ".." / "data" / "zelvodaten";
+    if (!std::filesystem::exists(demo / "art.js")) GTEST_SKIP() << "no demo catalogue in " << demo;
     test::TempDir dir;
     std::filesystem::create_directories(dir.path() / "zelvodaten");
     for (const char* f : {"art.js", "wh.js", "wo.js", "wg.js"})
