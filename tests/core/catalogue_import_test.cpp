@@ -330,7 +330,7 @@ TEST(ImportDemo, GeneratedCatalogueAgrees) {
     // The demo data lie in data/zelvodaten of the source tree.
     const char* data = std::getenv("KVX_TEST_DATA");
     const std::filesystem::path tests =
-        data ? std::filesystem::path(data) / ".." : std::filesystem::path(__FILE__) / "../..";
+        data ? std::filesystem::path(data) / ".." : std::filesystem::path(__FILE__).parent_path() / "..";
     const std::filesystem::path demo = tests / ".." / "data" / "zelvodaten";
     if (!std::filesystem::exists(demo / "art.js")) GTEST_SKIP() << "no demo catalogue in " << demo;
     test::TempDir dir;
