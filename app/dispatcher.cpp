@@ -1,0 +1,284 @@
+// The command dispatcher and the views of the main window.
+#include "app/dispatcher.h"
+
+#include "app/catalogue_commands.h"
+#include "app/user_files.h"
+#include "catalogue/article_pages.h"
+
+namespace kvx {
+
+Dispatcher::Dispatcher(AppState& app, UserInterface& ui, WindowPort& window) : m_app(app), m_ui(ui), m_window(window) {}
+
+bool Dispatcher::hasOperation(int command) const {
+    switch (command) {
+        case 1:
+        case 90:
+        case 91:
+        case 92:
+        case 93:
+        case 100:
+        case 121:
+        case 142:
+        case 195:
+        case 196:
+        case 199:
+        case 200:
+        case 202:
+        case 203:
+        case 204:
+        case 246:
+            return true;
+        case 170:
+            return static_cast<bool>(filterDialog);
+        default:
+            return false;
+    }
+}
+
+void Dispatcher::dispatch(int command) {
+    if (command < 0 || command > kHighestCommand) {
+        m_window.notImplemented();
+        return;
+    }
+    const bool stockMode = m_app.settings.stockMode();
+    // Checked before the operation exists, so that a stock command stays silent in simple mode whatever
+    // state its own part is in.
+    if (!stockMode && isStockCommand(command)) return;
+    if (!hasOperation(command) || !servesView(command, m_window.currentView(), stockMode)) {
+        m_window.notImplemented();
+        return;
+    }
+    run(command);
+}
+
+void Dispatcher::run(int command) {
+    switch (command) {
+        case 1:
+            m_window.closeWindow();
+            break;
+        case 90:
+            m_ui.showLines(kAboutTitle, aboutLines(m_app));
+            break;
+        case 91:
+        case 92:
+        case 93:
+            m_window.help(command);
+            break;
+        case 100:
+            leaveView();
+            break;
+        case 121:
+            if (m_app.catalogue.articleCount() >= 2) showCatalogueBrowser();
+            break;
+        case 142:
+            articleInformation();
+            break;
+        case 170:
+            if (filterDialog(m_app, m_ui)) {
+                m_window.refreshStatusPanels();
+                m_refill.request(kCatalogueList);
+                m_refill.request(kSearchList);
+            }
+            break;
+        case 195:
+            showTextFile();
+            break;
+        case 196:
+            if (m_app.catalogue.articleCount() >= 2) showArticleGroup();
+            break;
+        case 199:
+            openOnline(kOnlineCataloguePath);
+            break;
+        case 200:
+            openOnline(kOnlinePicturesPath);
+            break;
+        case 202:
+            importCatalogue();
+            break;
+        case 203:
+            openManual();
+            break;
+        case 204:
+            showSystemInformation();
+            break;
+        case 246:
+            deleteUserFiles();
+            break;
+        default:
+            m_window.notImplemented();
+            break;
+    }
+}
+
+// ---- views ----
+
+void Dispatcher::showCurrentView() {
+    const int kind = listKindOfView(m_window.currentView());
+    if (kind == kNoList) {
+        m_window.hideList();
+    } else {
+        m_window.showList(kind, kind == kCatalogueList);
+        m_refill.request(kind);
+    }
+    m_window.repaint();
+}
+
+void Dispatcher::leaveView() {
+    // Nothing of the views left here keeps data of its own to write back yet.
+    if (!m_window.leaveView()) return;
+    showCurrentView();
+}
+
+void Dispatcher::showCatalogueBrowser() {
+    if (m_window.currentView() != 3) m_window.enterView(3, 402, "Artikel-Liste");
+    showCurrentView();
+}
+
+void Dispatcher::idleFill() {
+    const int kind = m_window.visibleListKind();
+    if (kind == kNoList || !m_refill.take(kind)) return;
+    m_window.fillList(listContent(kind));
+    if (kind == kCatalogueList) m_selectAfterRefill = 0;
+}
+
+ListContent Dispatcher::listContent(int kind) const {
+    ListContent content;
+    content.kind = kind;
+    if (kind != kCatalogueList || !m_app.catalogue.isLoaded()) return content;
+    const bool net = m_app.settings.netPrices();
+    content.columns = catalogueListColumns(net);
+    StatusFilter filter{};
+    for (int s = 1; s <= 5; ++s) filter[static_cast<std::size_t>(s - 1)] = m_app.settings.statusFilter(s) ? 1 : 0;
+    for (CatalogueListRow& row :
+         catalogueListRows(m_app.catalogue.articles(), m_range.first, m_range.last, filter, net)) {
+        if (m_selectAfterRefill != 0 && row.articleNumber == m_selectAfterRefill)
+            content.selectedRow = static_cast<int>(content.rows.size());
+        content.rows.push_back({std::move(row.cells), row.articleNumber});
+    }
+    return content;
+}
+
+const TextPage& Dispatcher::pageOfView(int view) const {
+    static const TextPage kEmpty;
+    const auto it = m_pages.find(view);
+    return it == m_pages.end() ? kEmpty : it->second;
+}
+
+FontSlot Dispatcher::fontOfView(int view) {
+    // The order text and shown text files are pages as they would be printed.
+    return view == 16 || view == 20 ? FontSlot::Print : FontSlot::Detail;
+}
+
+// ---- catalogue browser ----
+
+void Dispatcher::catalogueLoaded() {
+    m_tree = m_app.catalogue.isLoaded() ? buildGroupTree(m_app.catalogue.groups()) : GroupTree{};
+    m_range = {};
+    m_currentArticle = 0;
+    m_window.setTree(m_tree);
+    m_refill.request(kCatalogueList);
+}
+
+void Dispatcher::onTreeNode(std::uint32_t data) {
+    if (selectGroupNode(m_range, data, m_ui)) m_refill.request(kCatalogueList);
+}
+
+void Dispatcher::onListRow(int kind, long n, RowClick click) {
+    const std::uint16_t count = m_app.catalogue.articleCount();
+    if (kind == kCatalogueList) {
+        if (!checkArticleNumber(n, count, click == RowClick::Right, m_ui)) return;
+        m_currentArticle = static_cast<ArticleNumber>(n);
+        if (click != RowClick::Click) showCataloguePage(m_currentArticle);
+    } else if (kind == kSearchList) {
+        if (!m_app.catalogue.articles().isSelectable(n)) return;
+        m_currentArticle = static_cast<ArticleNumber>(n);
+        if (click == RowClick::Right) showCataloguePage(m_currentArticle);
+    }
+    // My Articles, orders and bookings keep their own current entries with their lists.
+}
+
+void Dispatcher::showCataloguePage(ArticleNumber n) {
+    InfoPage info;
+    info.type = kInfoCatalogueArticle;
+    info.title = "Artikel";
+    info.page = catalogueArticlePage(m_app.catalogue.groups(), n, m_app.catalogue.articles().read(n));
+    info.lines = infoFormLines(info.type, 0, info.page.lineCount());
+    m_window.showInformationPage(info);
+}
+
+void Dispatcher::articleInformation() {
+    if (m_window.currentView() == 4) {
+        m_window.notImplemented();  // the My Articles page comes with the My Articles list
+        return;
+    }
+    if (!m_app.catalogue.articles().isSelectable(m_currentArticle)) {
+        m_ui.inform("Kein Artikel gewählt " + std::to_string(m_currentArticle));
+        return;
+    }
+    showCataloguePage(m_currentArticle);
+}
+
+void Dispatcher::showArticleGroup() {
+    const int group = m_app.catalogue.articles().read(m_currentArticle).productGroupNumber();
+    const ArticleGroupLocation location = locateArticleGroup(m_app.catalogue.groups(), m_tree, group);
+    showCatalogueBrowser();
+    if (!location.found) return;
+    applyArticleGroup(m_range, location);
+    m_window.selectTreeNode(location.data);
+    m_selectAfterRefill = m_currentArticle;
+    m_refill.request(kCatalogueList);
+}
+
+// ---- further commands ----
+
+void Dispatcher::showTextFile() {
+    FileRequest request;
+    request.title = "Textdatei zeigen";
+    request.path = m_app.settings.textFolder();
+    request.suffixes = {".TXT"};
+    const std::optional<std::string> path = m_ui.chooseFile(request);
+    if (!path) return;
+    std::string contents;
+    if (!readWholeFile(m_app.fs(), *path, contents)) {
+        m_ui.inform("Datei nicht gefunden:" + *path);
+        return;
+    }
+    m_pages[20] = textFilePage(contents);
+    if (m_window.currentView() != 20) m_window.enterView(20, 400, "Textfile");
+    showCurrentView();
+}
+
+void Dispatcher::openOnline(const char* path) {
+    if (!m_ui.ask(kAskInternet)) return;
+    const ShellResult result = m_ui.shellOpen(m_address + path);
+    if (!result.ok()) m_ui.error(result.errorText);
+}
+
+void Dispatcher::openManual() {
+    if (!m_app.fs().exists(kManualFile)) {
+        m_ui.inform(std::string("Datei nicht gefunden:") + kManualFile);
+        return;
+    }
+    const ShellResult result = m_ui.shellOpen(m_app.programDir() + kManualFile);
+    if (!result.ok()) m_ui.error(result.errorText);
+}
+
+void Dispatcher::importCatalogue() {
+    kvx::importCatalogue(m_app, m_ui);
+    catalogueLoaded();
+    m_window.repaint();
+}
+
+void Dispatcher::showSystemInformation() {
+    m_pages[30] = systemInformation(m_platform);
+    if (m_window.currentView() != 30) m_window.enterView(30, 400, "System-Info");
+    showCurrentView();
+}
+
+void Dispatcher::deleteUserFiles() {
+    kvx::deleteUserFiles(m_app, m_ui);
+    for (int kind : {kMyArticlesList, kOrdersList, kDemandList, kConsumptionList}) m_refill.request(kind);
+    m_window.repaint();
+}
+
+}  // namespace kvx

@@ -1,0 +1,97 @@
+// The command dispatcher of the main window and the state of its views: every menu item and list
+// callback ends here with a command number. The rules (numbers above 252, commands without an
+// operation, stock commands in simple mode, view-dependent commands) and the operations of the main
+// window's own commands live here, so they run without Qt; the window is reached through WindowPort.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/list_refill.h"
+#include "app/main_views.h"
+#include "app/window_port.h"
+#include "base/user_interface.h"
+#include "catalogue/group_tree.h"
+
+namespace kvx {
+
+inline constexpr const char* kDefaultDistributorAddress = "https://www.zelvo.de";
+inline constexpr const char* kOnlineCataloguePath = "/Katalog/v2de.shtml";
+inline constexpr const char* kOnlinePicturesPath = "/bilder/";
+inline constexpr const char* kAskInternet = "Internetverbindung erforderlich. Fortsetzen?";
+inline constexpr const char* kManualFile = "K-VANEX.PDF";
+
+enum class RowClick { Click, Right, Double };
+
+class Dispatcher final {
+  public:
+    Dispatcher(AppState& app, UserInterface& ui, WindowPort& window);
+
+    // Runs command `command` by the dispatch rules. A run-time I/O error passes to the caller.
+    void dispatch(int command);
+    // Whether the command has an operation in this program (the others answer "Feature not implemented!").
+    bool hasOperation(int command) const;
+
+    // ---- views ----
+    // Shows what the current view shows: its list (the catalogue browser for view 3) or its painted page.
+    void showCurrentView();
+    // Idle phase 0: fills the visible list when its refill flag is set.
+    void idleFill();
+    ListRefill& refill() { return m_refill; }
+    // The list's content for its kind (empty for kinds whose data are not kept by this program yet).
+    ListContent listContent(int kind) const;
+    // The page of a painted view (empty when the view has none) and the font it is drawn with.
+    const TextPage& pageOfView(int view) const;
+    static FontSlot fontOfView(int view);
+
+    // ---- catalogue browser ----
+    // After the catalogue was loaded or imported: builds the group tree and hands it to the window.
+    void catalogueLoaded();
+    const GroupTree& tree() const { return m_tree; }
+    const CatalogueListRange& listRange() const { return m_range; }
+    // Tree node selection (the node's datum: last | first << 16).
+    void onTreeNode(std::uint32_t data);
+    // A click on a row of a list of `kind`; `recordNumber` is the low half of the row's datum.
+    void onListRow(int kind, long recordNumber, RowClick click);
+    ArticleNumber currentArticle() const { return m_currentArticle; }
+
+    // ---- configuration ----
+    // The distributor's web server (commands 199, 200), without a trailing "/".
+    void setDistributorAddress(std::string address) { m_address = std::move(address); }
+    const std::string& distributorAddress() const { return m_address; }
+    void setPlatformValues(PlatformValues values) { m_platform = std::move(values); }
+    // The availability filter dialog (command 170); true when confirmed. Until one is set, 170 has no
+    // operation.
+    std::function<bool(AppState&, UserInterface&)> filterDialog;
+
+  private:
+    void run(int command);
+    void showCatalogueBrowser();
+    void leaveView();
+    void articleInformation();
+    void showArticleGroup();
+    void showTextFile();
+    void openOnline(const char* path);
+    void openManual();
+    void importCatalogue();
+    void showSystemInformation();
+    void deleteUserFiles();
+    void showCataloguePage(ArticleNumber n);
+
+    AppState& m_app;
+    UserInterface& m_ui;
+    WindowPort& m_window;
+    ListRefill m_refill;
+    GroupTree m_tree;
+    CatalogueListRange m_range;
+    ArticleNumber m_currentArticle = 0;
+    int m_selectAfterRefill = 0;  // article whose row is selected after the next catalogue refill
+    std::map<int, TextPage> m_pages;
+    std::string m_address = kDefaultDistributorAddress;
+    PlatformValues m_platform;
+};
+
+}  // namespace kvx

@@ -1,0 +1,229 @@
+// Views of the main window, command rules and the pages of the start view, about box, system
+// information and text file view.
+#include "app/main_views.h"
+
+#include <algorithm>
+
+#include "base/cp1252.h"
+#include "base/date_number.h"
+
+namespace kvx {
+
+int listKindOfView(int view) {
+    switch (view) {
+        case 2:
+        case 3:
+        case 4:
+        case 6:
+        case 10:
+        case 12:
+            return view;
+        default:
+            return kNoList;
+    }
+}
+
+int helpContextOfView(int view) {
+    const bool own = (view >= 1 && view <= 6) || (view >= 8 && view <= 12) || (view >= 16 && view <= 18);
+    return own ? view : 0;
+}
+
+bool isStockCommand(int command) {
+    // Commands on My Articles, orders, bookings, calculations and cost centres; their menus are offered
+    // only in stock mode, and sent by other means they must not touch the stock files.
+    static constexpr int kStock[] = {112, 113, 126, 127, 136, 138, 139, 143, 144, 150, 151, 152, 154,
+                                     155, 156, 157, 159, 160, 161, 162, 163, 164, 165, 166, 167, 168,
+                                     169, 172, 173, 174, 187, 192, 193, 205, 206, 207, 208, 241, 245};
+    return std::find(std::begin(kStock), std::end(kStock), command) != std::end(kStock);
+}
+
+const std::vector<int>& viewsServed(int command, bool stockMode) {
+    static const std::vector<int> kAny;
+    static const std::vector<int> kDetails{6, 10, 12, 17};
+    static const std::vector<int> kChange{5, 7, 8, 11, 15, 18, 21, 25};
+    static const std::vector<int> kNew{5, 6, 8, 10, 11, 12, 17, 18, 25};
+    static const std::vector<int> kNextPrevious{5, 7, 8, 11, 13, 18, 21};
+    static const std::vector<int> kInfo{2, 3, 4};
+    static const std::vector<int> kDeletePosition{5, 8, 11, 18, 21};
+    static const std::vector<int> kSaveText{6, 10, 12, 16, 17};
+    // Simple mode: the direct order is saved from the start view and from its own view.
+    static const std::vector<int> kSaveDirectOrder{1, 16};
+    static const std::vector<int> kBook{7, 10, 11, 12};
+    switch (command) {
+        case 112:
+        case 167:
+            return kDetails;
+        case 123:
+            return kChange;
+        case 124:
+            return kNew;
+        case 128:
+        case 129:
+            return kNextPrevious;
+        case 142:
+            return kInfo;
+        case 148:
+            return kDeletePosition;
+        case 149:
+            return stockMode ? kSaveText : kSaveDirectOrder;
+        case 154:
+            return kBook;
+        default:
+            return kAny;
+    }
+}
+
+bool servesView(int command, int view, bool stockMode) {
+    const std::vector<int>& views = viewsServed(command, stockMode);
+    return views.empty() || std::find(views.begin(), views.end(), view) != views.end();
+}
+
+std::string articleCountLine(const AppState& app) {
+    std::string line = std::to_string(app.catalogue.articleCount()) + " Artikel";
+    if (app.catalogue.articles().modificationTime() > 0)
+        line += ", Datenbestand vom " + formatDateNumber(app.settings.catalogueDate());
+    return line;
+}
+
+StartPage startPage(const AppState& app) {
+    StartPage page;
+    page.centred = {{"KORVANEX", 30, true},
+                    {"Lagerverwaltung", 20, true},
+                    {"auf der Basis der Zelvo Artikelliste", 12, false},
+                    {"Version 1.0", 12, false},
+                    {articleCountLine(app), 12, false}};
+    if (app.settings.stockMode()) {
+        TextPage& block = page.stockBlock;
+        block.put(2, 12, "Meine Artikel:");
+        const std::pair<const char*, int> counts[] = {{"Artikel", app.myArticles.count()},
+                                                      {"Bestellungen", app.orders.count()},
+                                                      {"Bedarfbuchungen", app.demand.count()},
+                                                      {"Verbrauchbuchungen", app.consumption.count()}};
+        int line = 13;
+        for (const auto& [label, count] : counts) {
+            block.put(6, line, label);
+            block.put(26, line, std::to_string(count));
+            ++line;
+        }
+    }
+    return page;
+}
+
+std::vector<std::string> aboutLines(const AppState& app) {
+    std::string count = std::to_string(app.catalogue.articleCount()) + " Artikel";
+    if (app.settings.catalogueDate() > 0)
+        count += ", Datenbestand vom " + formatDateNumber(app.settings.catalogueDate());
+    return {"KORVANEX", "Lagerverwaltung", "auf der Basis der Zelvo Artikelliste", "Version 1.0", count};
+}
+
+TextPage systemInformation(const PlatformValues& p) {
+    auto env = [&](const std::string& name) { return p.environment ? p.environment(name) : std::string(); };
+    auto either = [&](const std::string& name, const std::string& fallback) {
+        const std::string value = env(name);
+        return value.empty() ? fallback : value;
+    };
+    const std::string processor = either("PROCESSOR_IDENTIFIER", p.processorName);
+    const std::string processors =
+        either("NUMBER_OF_PROCESSORS", p.processorCount > 0 ? std::to_string(p.processorCount) : std::string());
+    std::string version = p.osName;
+    if (!p.osVersion.empty()) version += (version.empty() ? "" : " ") + ("Version " + p.osVersion);
+    const std::pair<const char*, std::string> items[] = {
+        {"Prozessor:", processor},
+        {"ProzessorZahl:", processors},
+        {"Windowsversion:", version},
+        {"Win-Plattform:", p.platformId},
+        {"Computername:", either("COMPUTERNAME", p.hostName)},
+        {"Windows-Verzeichnis:", env("windir")},
+        {"ComSpec:", either("ComSpec", env("SHELL"))},
+        {"Benutzer:", either("USERNAME", env("USER"))},
+        {"Benutzer-Dir:", either("USERPROFILE", env("HOME"))},
+        {"APPDATA-Dir:", either("APPDATA", env("XDG_CONFIG_HOME"))},
+    };
+    TextPage page;
+    int line = 1;
+    for (const auto& [label, value] : items) {
+        page.put(2, line, label);
+        if (!value.empty()) page.put(20, line, value);
+        ++line;
+    }
+    return page;
+}
+
+namespace {
+
+bool isValidUtf8(const std::string& s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        int follow = 0;
+        if (c < 0x80)
+            follow = 0;
+        else if ((c & 0xE0) == 0xC0 && c >= 0xC2)
+            follow = 1;
+        else if ((c & 0xF0) == 0xE0)
+            follow = 2;
+        else if ((c & 0xF8) == 0xF0 && c <= 0xF4)
+            follow = 3;
+        else
+            return false;
+        if (i + static_cast<std::size_t>(follow) >= s.size() && follow > 0) return false;
+        for (int k = 1; k <= follow; ++k)
+            if ((static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]) & 0xC0) != 0x80) return false;
+        i += static_cast<std::size_t>(follow) + 1;
+    }
+    return true;
+}
+
+std::string expandTabs(const std::string& line) {
+    std::string out;
+    for (char c : line) {
+        if (c != '\t') {
+            out += c;
+            continue;
+        }
+        do out += ' ';
+        while (out.size() % 8 != 0);
+    }
+    return out;
+}
+
+}  // namespace
+
+TextPage textFilePage(const std::string& contents) {
+    const std::string text = isValidUtf8(contents) ? contents : cp1252ToUtf8(contents);
+    TextPage page;
+    int line = 1;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string part = text.substr(start, end - start);
+        if (!part.empty() && part.back() == '\r') part.pop_back();
+        if (!part.empty()) page.put(1, line, expandTabs(part));
+        ++line;
+        start = end + 1;
+    }
+    return page;
+}
+
+int infoFormLines(int type, int positions, int pageLines) {
+    switch (type) {
+        case kInfoCatalogueArticle:
+        case kInfoMyArticle:
+            return pageLines + 3;
+        case 6:
+            return 12;
+        case kInfoOrder:
+        case kInfoDemand:
+        case kInfoConsumption:
+        case kInfoCalculation:
+        case kInfoDirectOrder:
+            return std::max(0, positions) + 10;
+        case kInfoStockHistory:
+            return 30;
+        default:
+            return 12;
+    }
+}
+
+}  // namespace kvx

@@ -1,0 +1,104 @@
+// What the main window's views are: titles, main menus, list kinds, help contexts, the rules of the
+// command table (stock-only commands, commands that depend on the view), and the pages the window
+// paints for the start view, the about box, the system information and a shown text file.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "base/text_page.h"
+
+namespace kvx {
+
+// List kinds: the list control's tag.
+enum ListKind : int {
+    kNoList = 0,
+    kSearchList = 2,
+    kCatalogueList = 3,
+    kMyArticlesList = 4,
+    kOrdersList = 6,
+    kDemandList = 10,
+    kConsumptionList = 12,
+};
+
+inline constexpr int kHighestCommand = 252;
+inline constexpr const char* kNotImplemented = "Feature not implemented!";
+
+// The list a view shows (kCatalogueList for the catalogue browser), or kNoList for painted views.
+int listKindOfView(int view);
+// Views 1..6, 8..12 and 16..18 use their number as help context; all others 0.
+int helpContextOfView(int view);
+
+// Commands that belong to stock keeping: in simple mode they do nothing at all.
+bool isStockCommand(int command);
+// The views a view-dependent command serves; empty for commands that act in every view.
+const std::vector<int>& viewsServed(int command, bool stockMode);
+bool servesView(int command, int view, bool stockMode);
+
+// ---- start page and about box ----
+struct StartPageLine {
+    std::string text;  // UTF-8
+    int pointSize = 12;
+    bool bold = false;
+};
+struct StartPage {
+    std::vector<StartPageLine> centred;  // drawn centred, one below the other, all in "ARIAL"
+    TextPage stockBlock;                 // stock mode only: from text line 12 on, in the detail font
+};
+inline constexpr const char* kStartPageFont = "ARIAL";
+
+// The line with the article count and, when the article file has a positive time stamp, the catalogue date.
+std::string articleCountLine(const AppState& app);
+StartPage startPage(const AppState& app);
+// The lines of the about box titled "Über KORVANEX" (the date follows the catalogue date setting).
+std::vector<std::string> aboutLines(const AppState& app);
+inline constexpr const char* kAboutTitle = "Über KORVANEX";
+
+// ---- system information (view 30) ----
+// Values of this platform: `environment(name)` reads the process environment (empty when unset).
+// Variables that only Windows sets fall back to their counterparts here (USER, HOME, the host name,
+// the processor count), so the page shows real values on every system.
+struct PlatformValues {
+    std::function<std::string(const std::string&)> environment;
+    std::string hostName;
+    int processorCount = 0;
+    std::string processorName;  // empty: PROCESSOR_IDENTIFIER or the CPU architecture
+    std::string osName;         // e.g. "Ubuntu 24.04"
+    std::string osVersion;      // kernel version, e.g. "6.8.0"
+    std::string platformId;     // e.g. "linux"
+};
+TextPage systemInformation(const PlatformValues& platform);
+
+// ---- text file view (view 20) ----
+// The file's lines, one per page line from column 1. Text that is not valid UTF-8 is read as
+// Windows-1252; tabs become blanks up to the next multiple of 8.
+TextPage textFilePage(const std::string& contents);
+
+// ---- information form ----
+// Page types of the information form.
+enum InfoPageType : int {
+    kInfoCatalogueArticle = 0,
+    kInfoMyArticle = 1,
+    kInfoOrder = 2,
+    kInfoDemand = 3,
+    kInfoConsumption = 4,
+    kInfoCalculation = 5,
+    kInfoDirectOrder = 7,
+    kInfoStockHistory = 8,
+};
+inline constexpr int kInfoFormWidthChars = 70;
+// Height in text lines: 12 for types 0, 1 and 6, positions + 10 for the documents (2..5, 7), 30 for the
+// stock history; the article pages (0, 1) then take their own line count + 3.
+int infoFormLines(int type, int positions, int pageLines);
+
+struct InfoPage {
+    int type = 0;
+    std::string title;  // UTF-8
+    TextPage page;
+    int lines = 12;  // height in text lines
+};
+
+}  // namespace kvx

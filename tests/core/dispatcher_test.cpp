@@ -1,0 +1,335 @@
+// The command dispatcher: its rules by mode and view, the deferred list filling of the catalogue
+// browser, and the main window's own commands, against a fake window and a scripted user.
+#include "app/dispatcher.h"
+
+#include <gtest/gtest.h>
+
+#include "base/clock.h"
+#include "base/fault_file_system.h"
+#include "catalogue_test_support.h"
+#include "fake_ui.h"
+#include "temp_dir.h"
+
+namespace kvx {
+namespace {
+
+// The window side: a view stack and a log of what the dispatcher asked for.
+class FakeWindow final : public WindowPort {
+  public:
+    struct Level {
+        int view;
+        int menu;
+        std::string path;
+    };
+    std::vector<Level> levels{{1, 401, ""}};
+    std::vector<std::string> log;
+    int listKind = kNoList;
+    bool treeShown = false;
+    ListContent filled;
+    int fills = 0;
+    InfoPage info;
+
+    int currentView() const override { return levels.back().view; }
+    void enterView(int view, int menu, const std::string& title) override {
+        const std::string& path = levels.back().path;
+        levels.push_back({view, menu, path.empty() ? title : path + "/" + title});
+        listKind = kNoList;
+        treeShown = false;
+        log.push_back("enter " + std::to_string(view) + " " + std::to_string(menu) + " " + levels.back().path);
+    }
+    bool leaveView() override {
+        if (levels.size() == 1) return false;
+        levels.pop_back();
+        log.push_back("leave to " + std::to_string(currentView()));
+        return true;
+    }
+    void showList(int kind, bool withTree) override {
+        listKind = kind;
+        treeShown = withTree;
+    }
+    void hideList() override {
+        listKind = kNoList;
+        treeShown = false;
+    }
+    int visibleListKind() const override { return listKind; }
+    void fillList(const ListContent& content) override {
+        filled = content;
+        ++fills;
+    }
+    void setTree(const GroupTree&) override { log.push_back("tree"); }
+    void selectTreeNode(std::uint32_t data) override { log.push_back("select node " + std::to_string(data)); }
+    void showInformationPage(const InfoPage& page) override {
+        info = page;
+        log.push_back("info " + page.title);
+    }
+    void notImplemented() override { log.push_back(kNotImplemented); }
+    void refreshStatusPanels() override { log.push_back("status panels"); }
+    void repaint() override {}
+    void closeWindow() override { log.push_back("close"); }
+    void help(int command) override { log.push_back("help " + std::to_string(command)); }
+};
+
+class DispatcherTest : public ::testing::Test {
+  protected:
+    DispatcherTest() {
+        test::writeSmallCatalogueFiles(m_dir);
+        m_app.catalogue.load(m_fs);
+        dispatcher.catalogueLoaded();
+        window.log.clear();
+    }
+    void setStockMode(bool on) { m_app.settings.setStockMode(on); }
+    // Everything the user and the window were told, in two lists.
+    std::vector<std::string> said() const { return ui.log; }
+
+    test::TempDir m_dir;
+    PosixFileSystem m_fs;
+    FixedClock m_clock{{2026, 12, 8}, 0};
+    AppState m_app{m_fs, m_clock, m_dir.path().string() + "/"};
+
+  public:
+    test::FakeUi ui;
+    FakeWindow window;
+    Dispatcher dispatcher{m_app, ui, window};
+    AppState& app() { return m_app; }
+    FileSystem& fs() { return m_fs; }
+    test::TempDir& dir() { return m_dir; }
+};
+
+TEST_F(DispatcherTest, RulesByModeAndView) {
+    enum Outcome { NotImplemented, Silent, Runs };
+    struct Row {
+        bool stock;
+        int view;
+        int command;
+        Outcome outcome;
+    };
+    const Row rows[] = {
+        {false, 1, 253, NotImplemented},
+        {true, 1, 253, NotImplemented},
+        {false, 1, 60000, NotImplemented},
+        {false, 1, -1, NotImplemented},
+        {false, 1, 0, NotImplemented},
+        {true, 12, 242, NotImplemented},
+        {false, 1, 242, NotImplemented},
+        {false, 1, 205, Silent},
+        {false, 1, 138, Silent},
+        {false, 1, 150, Silent},
+        {false, 4, 127, Silent},
+        {true, 1, 205, NotImplemented},
+        // The direct order is usable in simple mode: these reach their (coming) operations.
+        {false, 1, 182, NotImplemented},
+        {false, 3, 181, NotImplemented},
+        {false, 1, 149, NotImplemented},
+        // View-dependent: article information only in the search list, catalogue and My Articles.
+        {true, 1, 142, NotImplemented},
+        {false, 30, 142, NotImplemented},
+        {false, 3, 142, Runs},
+        {false, 2, 142, Runs},
+        {true, 1, 90, Runs},
+        {false, 20, 90, Runs},
+        {false, 1, 1, Runs},
+        {false, 1, 170, NotImplemented},
+        {false, 1, 204, Runs},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("command " + std::to_string(row.command) + " in view " + std::to_string(row.view) +
+                     (row.stock ? " (stock)" : " (simple)"));
+        setStockMode(row.stock);
+        window.levels = {{row.view, 400, ""}};
+        window.log.clear();
+        ui.log.clear();
+        dispatcher.dispatch(row.command);
+        const bool notImplemented = window.log == std::vector<std::string>{kNotImplemented};
+        switch (row.outcome) {
+            case NotImplemented:
+                EXPECT_TRUE(notImplemented);
+                EXPECT_TRUE(ui.log.empty());
+                break;
+            case Silent:
+                EXPECT_TRUE(window.log.empty());
+                EXPECT_TRUE(ui.log.empty());
+                break;
+            case Runs:
+                EXPECT_FALSE(notImplemented);
+                EXPECT_FALSE(window.log.empty() && ui.log.empty()) << "the command did nothing";
+                break;
+        }
+    }
+}
+
+TEST(CommandRules, ViewsServedByMode) {
+    struct Row {
+        int command;
+        int view;
+        bool stock;
+        bool served;
+    };
+    const Row rows[] = {
+        {149, 1, false, true},  {149, 16, false, true}, {149, 1, true, false},  {149, 6, true, true},
+        {149, 6, false, false}, {123, 25, false, true}, {123, 1, false, false}, {128, 13, true, true},
+        {128, 3, true, false},  {142, 4, true, true},   {124, 17, true, true},  {154, 7, true, true},
+        {154, 5, true, false},  {90, 24, true, true},   {202, 3, false, true},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(servesView(r.command, r.view, r.stock), r.served) << r.command << " in view " << r.view;
+    for (int c : {138, 150, 160, 161, 192, 205}) EXPECT_TRUE(isStockCommand(c)) << c;
+    for (int c : {1, 90, 121, 142, 149, 181, 182, 183, 186, 118, 123, 124, 195, 246})
+        EXPECT_FALSE(isStockCommand(c)) << c;
+}
+
+TEST_F(DispatcherTest, AboutBoxNamesCountAndCatalogueDate) {
+    app().settings.setCatalogueDate(1161030);
+    dispatcher.dispatch(90);
+    ASSERT_EQ(ui.log.size(), 1u);
+    EXPECT_EQ(ui.log[0],
+              "lines: Über KORVANEX | KORVANEX | Lagerverwaltung | auf der Basis der Zelvo Artikelliste | "
+              "Version 1.0 | " +
+                  std::to_string(app().catalogue.articleCount()) + " Artikel, Datenbestand vom 30.10.16");
+    ui.log.clear();
+    app().settings.setCatalogueDate(0);
+    dispatcher.dispatch(90);
+    EXPECT_EQ(ui.log[0].substr(ui.log[0].rfind("| ")),
+              "| " + std::to_string(app().catalogue.articleCount()) + " Artikel");
+}
+
+TEST_F(DispatcherTest, BackReturnsAndStartViewStays) {
+    dispatcher.dispatch(100);
+    EXPECT_TRUE(window.log.empty()) << "nothing to leave in the start view";
+    dispatcher.dispatch(121);
+    dispatcher.dispatch(204);
+    EXPECT_EQ(window.levels.back().path, "Artikel-Liste/System-Info");
+    EXPECT_EQ(window.listKind, kNoList);
+    dispatcher.dispatch(100);
+    EXPECT_EQ(window.currentView(), 3);
+    EXPECT_EQ(window.listKind, kCatalogueList) << "the browser is shown again";
+    EXPECT_TRUE(window.treeShown);
+    dispatcher.dispatch(100);
+    EXPECT_EQ(window.currentView(), 1);
+    EXPECT_EQ(window.listKind, kNoList);
+}
+
+TEST_F(DispatcherTest, GroupSelectedThenViewLeftBeforeIdleFillsWhenShownAgain) {
+    dispatcher.dispatch(121);
+    dispatcher.idleFill();
+    EXPECT_EQ(window.fills, 1);
+    EXPECT_TRUE(window.filled.rows.empty()) << "no group chosen yet";
+    const GroupTreeNode& group = dispatcher.tree().roots.at(0);
+    dispatcher.onTreeNode(group.data);
+    dispatcher.dispatch(100);
+    dispatcher.idleFill();
+    EXPECT_EQ(window.fills, 1) << "no list is visible in the start view";
+    EXPECT_TRUE(dispatcher.refill().pending(kCatalogueList));
+    dispatcher.dispatch(121);
+    dispatcher.idleFill();
+    ASSERT_EQ(window.fills, 2);
+    const NumberSpan span = unpackSpan(group.data);
+    EXPECT_EQ(static_cast<int>(window.filled.rows.size()), static_cast<int>(span.last - span.first + 1));
+    EXPECT_EQ(window.filled.rows.front().datum, span.first - 1u) << "rows are record indices first - 1 ..";
+    EXPECT_FALSE(dispatcher.refill().pending(kCatalogueList));
+    dispatcher.idleFill();
+    EXPECT_EQ(window.fills, 2) << "filled once per request";
+    dispatcher.onTreeNode(group.data);
+    EXPECT_FALSE(dispatcher.refill().pending(kCatalogueList)) << "the same node again changes nothing";
+}
+
+TEST(ListRefillFlags, RequestTakeAndBounds) {
+    ListRefill r;
+    r.request(kOrdersList);
+    r.request(99);
+    r.request(-3);
+    EXPECT_FALSE(r.take(kCatalogueList));
+    EXPECT_FALSE(r.take(99));
+    EXPECT_TRUE(r.pending(kOrdersList));
+    EXPECT_TRUE(r.take(kOrdersList));
+    EXPECT_FALSE(r.take(kOrdersList));
+}
+
+TEST_F(DispatcherTest, RowCallbacksOfTheCatalogueList) {
+    const std::uint16_t count = app().catalogue.articleCount();
+    dispatcher.onListRow(kCatalogueList, 0, RowClick::Click);
+    dispatcher.onListRow(kCatalogueList, count, RowClick::Right);
+    ASSERT_EQ(ui.log.size(), 2u);
+    EXPECT_EQ(ui.log[0], "info: Falsche Artikelnr:0 " + std::to_string(count));
+    EXPECT_EQ(ui.log[1], "info: Falsche Artikelnr:" + std::to_string(count));
+    dispatcher.onListRow(kCatalogueList, 3, RowClick::Click);
+    EXPECT_EQ(dispatcher.currentArticle(), 3);
+    EXPECT_TRUE(window.log.empty()) << "a plain click shows no page";
+    dispatcher.onListRow(kCatalogueList, 4, RowClick::Double);
+    EXPECT_EQ(window.log, std::vector<std::string>{"info Artikel"});
+    EXPECT_EQ(window.info.type, kInfoCatalogueArticle);
+    EXPECT_EQ(window.info.lines, window.info.page.lineCount() + 3);
+    window.levels = {{3, 402, "Artikel-Liste"}};
+    window.log.clear();
+    dispatcher.dispatch(142);
+    EXPECT_EQ(window.log, std::vector<std::string>{"info Artikel"});
+}
+
+TEST_F(DispatcherTest, DetailsWithoutArticleSaysSo) {
+    window.levels = {{3, 402, "Artikel-Liste"}};
+    dispatcher.dispatch(142);
+    EXPECT_EQ(ui.log, std::vector<std::string>{"info: Kein Artikel gewählt 0"});
+}
+
+TEST_F(DispatcherTest, ArticleGroupSelectsNodeAndRowAfterRefill) {
+    dispatcher.onListRow(kCatalogueList, 7, RowClick::Click);
+    dispatcher.dispatch(196);
+    EXPECT_EQ(window.currentView(), 3);
+    ASSERT_EQ(window.log.size(), 2u);
+    EXPECT_EQ(window.log[1].rfind("select node ", 0), 0u);
+    dispatcher.idleFill();
+    ASSERT_GE(window.filled.selectedRow, 0);
+    EXPECT_EQ(window.filled.rows.at(static_cast<std::size_t>(window.filled.selectedRow)).datum, 7u);
+    dispatcher.dispatch(196);
+    EXPECT_EQ(window.levels.size(), 2u) << "shown again without nesting the browser in itself";
+}
+
+TEST_F(DispatcherTest, OnlinePagesAskFirst) {
+    ui.answers = {false, true, true};
+    dispatcher.dispatch(199);
+    dispatcher.dispatch(199);
+    dispatcher.dispatch(200);
+    const std::vector<std::string> shells = ui.linesStartingWith("shell");
+    ASSERT_EQ(shells.size(), 2u);
+    EXPECT_NE(shells[0].find("https://www.zelvo.de/Katalog/v2de.shtml"), std::string::npos);
+    EXPECT_NE(shells[1].find("https://www.zelvo.de/bilder/"), std::string::npos);
+    EXPECT_EQ(ui.linesStartingWith("ask").size(), 3u);
+}
+
+TEST_F(DispatcherTest, ManualMissingOrOpened) {
+    dispatcher.dispatch(203);
+    EXPECT_EQ(ui.log, std::vector<std::string>{"info: Datei nicht gefunden:K-VANEX.PDF"});
+    ui.log.clear();
+    dir().write("K-VANEX.PDF", "%PDF");
+    dispatcher.dispatch(203);
+    ASSERT_EQ(ui.log.size(), 1u);
+    EXPECT_NE(ui.log[0].find("K-VANEX.PDF"), std::string::npos);
+    EXPECT_EQ(ui.log[0].rfind("shell", 0), 0u);
+}
+
+TEST_F(DispatcherTest, TextFileShownInViewTwenty) {
+    dir().write("notiz.txt", "Zeile 1\r\n\tEinzug\r\nPreis 5 \x80\r\n");
+    ui.answers = {test::Cancel{}, std::string("notiz.txt"), std::string("fehlt.txt")};
+    dispatcher.dispatch(195);
+    EXPECT_EQ(window.currentView(), 1) << "cancelled";
+    dispatcher.dispatch(195);
+    EXPECT_EQ(window.currentView(), 20);
+    EXPECT_EQ(window.levels.back().menu, 400);
+    const std::vector<std::string> lines = textFileLines(dispatcher.pageOfView(20));
+    EXPECT_EQ(lines, (std::vector<std::string>{"Zeile 1", "        Einzug", "Preis 5 €"}));
+    EXPECT_EQ(Dispatcher::fontOfView(20), FontSlot::Print);
+    dispatcher.dispatch(195);
+    EXPECT_EQ(ui.log.back(), "info: Datei nicht gefunden:fehlt.txt");
+}
+
+TEST_F(DispatcherTest, ImportRebuildsTreeAndRequestsRefill) {
+    test::writeSmallCatalogueSources(dir());
+    dispatcher.refill().take(kCatalogueList);
+    ui.answers = {true, true, true, true, true, true};
+    dispatcher.dispatch(202);
+    EXPECT_NE(std::find(window.log.begin(), window.log.end(), "tree"), window.log.end());
+    EXPECT_TRUE(dispatcher.refill().pending(kCatalogueList));
+    EXPECT_TRUE(app().catalogue.isLoaded());
+}
+
+}  // namespace
+}  // namespace kvx
