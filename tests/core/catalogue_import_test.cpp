@@ -331,7 +331,7 @@ TEST(ImportDemo, GeneratedCatalogueAgrees) {
     const char* data = std::getenv("KVX_TEST_DATA");
     const std::filesystem::path tests =
         data ? std::filesystem::path(data) / ".." : std::filesystem::path(__FILE__).parent_path() / "..";
-    const std::filesystem::path demo = tests / ".." / "data" / "zelvodaten";
+    const std::filesystem::path demo = std::filesystem::absolute(tests / ".." / "data" / "zelvodaten");
     if (!std::filesystem::exists(demo / "art.js")) GTEST_SKIP() << "no demo catalogue in " << demo;
     test::TempDir dir;
     std::filesystem::create_directories(dir.path() / "zelvodaten");
