@@ -95,25 +95,26 @@ void writeBackAndClose(AppState& app, UserInterface& ui) {
             ui.error(e.what());
         }
     };
+    // A step whose file failed to close is still closed: nothing is left open at the end.
     FileSystem& fs = app.fs();
     step([&] { app.catalogue.close(); });
-    step([&] { app.myArticles.close(); });
-    step([&] { app.consumption.close(); });
-    step([&] { app.demand.close(); });
-    step([&] { app.calculations.close(); });
+    step([&] { app.myArticles.closeOrThrow(); });
+    step([&] { app.consumption.closeOrThrow(); });
+    step([&] { app.demand.closeOrThrow(); });
+    step([&] { app.calculations.closeOrThrow(); });
     step([&] {
         const std::uint16_t current = app.currentOrderNumber;
         if (app.currentOrderChanged && app.orders.isOpen() && current <= app.orders.count())
             app.orders.writeOrThrow(current, app.currentOrder);
         app.currentOrderChanged = false;
-        app.orders.close();
+        app.orders.closeOrThrow();
     });
     step([&] {
         std::string error;
         if (app.costCentres.changed() && !app.costCentres.save(fs, app.files.costCentres, error)) ui.error(error);
     });
     step([&] { saveSearchParameters(app); });
-    step([&] { app.searchParameters.close(); });
+    step([&] { app.searchParameters.closeOrThrow(); });
     step([&] {
         if (!app.settings.dirty()) return;
         app.settings.setCurrentOrder(app.currentOrderNumber);
@@ -125,7 +126,7 @@ void writeBackAndClose(AppState& app, UserInterface& ui) {
     });
     step([&] { saveBlock(fs, app.files.searchIndex, app.searchIndex, ui); });
     step([&] { saveBlock(fs, app.files.directOrder, app.directOrder, ui); });
-    step([&] { app.internetAddresses.close(); });
+    step([&] { app.internetAddresses.closeOrThrow(); });
     app.trace.close();
 }
 

@@ -46,6 +46,16 @@ void RecordFile::close() {
     m_overflowed = false;
 }
 
+void RecordFile::closeOrThrow() {
+    if (!m_file) return;
+    const bool ok = m_file->close();
+    const std::string error = ok ? std::string() : m_file->lastError();
+    m_file.reset();
+    m_count = 0;
+    m_overflowed = false;
+    if (!ok) throw IoError(error + ": " + m_path);
+}
+
 void RecordFile::read(std::uint32_t n, Bytes& record) {
     record.assign(m_recordSize, 0);
     if (!m_file) throw IoError("File not open: " + m_path);

@@ -28,7 +28,10 @@ class RecordFile final {
     bool openOrCreate();
     // Empties (or creates) the file and opens it.
     bool create();
+    // Closes without reporting (destruction, error paths).
     void close();
+    // Closes and throws IoError when the system reports a failure (data may not have reached the disk).
+    void closeOrThrow();
 
     bool isOpen() const { return m_file != nullptr; }
     // Whole records at open time plus those appended since; at most 65535 (more are not addressable).
