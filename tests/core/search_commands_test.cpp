@@ -1,0 +1,253 @@
+// The search operations over the application state: histories, parameter slots in suchpar.dat, the search
+// commands with the dialog answered by the fake port, the filter, the result rows and the text export.
+#include <gtest/gtest.h>
+
+#include "app/app_state.h"
+#include "app/startup.h"
+#include "base/clock.h"
+#include "base/short_string.h"
+#include "catalogue_test_support.h"
+#include "fake_ui.h"
+#include "search/criteria_description.h"
+#include "search/search_commands.h"
+#include "search/search_dialog_context.h"
+#include "search/search_history.h"
+#include "temp_dir.h"
+
+namespace kvx {
+namespace {
+
+using test::FakeUi;
+using test::SearchDialogAnswer;
+
+TEST(SearchHistory, MovesAndInserts) {
+    SettingsRecord s;
+    SearchHistory words(s, SearchHistory::Kind::Words);
+    for (int i = 10; i >= 1; --i) words.put("W" + std::to_string(i));
+    ASSERT_EQ(words.count(), 10);
+    EXPECT_EQ(words.entry(1), "W1");
+    s.setDirty(false);
+    // Entry 7 moves to the front; entries 1..6 move to 2..7; the rest stays.
+    words.put("W7");
+    EXPECT_EQ(words.entries(), (std::vector<std::string>{"W7", "W1", "W2", "W3", "W4", "W5", "W6", "W8", "W9", "W10"}));
+    EXPECT_TRUE(s.dirty());
+    s.setDirty(false);
+    words.put("W7");  // already first: nothing changes
+    EXPECT_FALSE(s.dirty());
+    words.put("");
+    EXPECT_EQ(words.count(), 10);
+    // A full history drops its last entry.
+    for (int i = 0; i < 95; ++i) words.put("N" + std::to_string(i));
+    ASSERT_EQ(words.count(), 100);
+    EXPECT_EQ(words.entry(100), "W4");
+    words.put("NEW");
+    EXPECT_EQ(words.count(), 100);
+    EXPECT_EQ(words.entry(1), "NEW");
+    EXPECT_EQ(words.entry(100), "W3");
+    // Stored where the settings block keeps it: entry k at 1241 + 21k, count at 3362.
+    EXPECT_EQ(readShortString(s.data(), 1262, 20), "NEW");
+    EXPECT_EQ(s.data()[3362], 100);
+}
+
+TEST(SearchHistory, UnitsAndDamagedCount) {
+    SettingsRecord s;
+    SearchHistory units(s, SearchHistory::Kind::Units);
+    for (int i = 0; i < 45; ++i) units.put("U" + std::to_string(i));
+    EXPECT_EQ(units.count(), 40);
+    EXPECT_EQ(units.entry(1), "U44");
+    EXPECT_EQ(readShortString(s.data(), 6038, 10), "U44");
+    EXPECT_EQ(readShortString(s.data(), 6027 + 11 * 40, 10), "U5");
+    s.data()[6026] = 250;  // a damaged count never reaches past the table
+    EXPECT_EQ(units.count(), 40);
+}
+
+// A program directory with the small catalogue, loaded like the start does.
+class SearchCommands : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::SmallCatalogue c = test::smallCatalogue();
+        c.articles[3].beschreib1 = "OPV 15V";
+        c.articles[5].beschreib1 = "OPV 60V";
+        c.articles[7].kurzbez[0] = "ABCDEFGHIJKLMNOPQRSTUVWX";  // 24 characters
+        c.articles[7].beschreib1 = "OPV 5V";
+        test::writeSmallCatalogueFiles(dir);
+        std::vector<Bytes> recs;
+        for (const auto& a : c.articles) recs.push_back(a.encode());
+        test::writeRecordFile(dir, "art.dat", recs);
+        start();
+    }
+    void start() {
+        app = std::make_unique<AppState>(fs, clock, dir.path().string() + "/");
+        loadSettings(*app);
+        app->settings.setText(SettingsRecord::kTextFolder, 120, "texte/");
+        ASSERT_TRUE(app->catalogue.load(fs));
+        ASSERT_TRUE(loadUserData(*app, ui));
+    }
+    void restart() {
+        writeBackAndClose(*app, ui);
+        start();
+    }
+    // A dialog answer that sets text criterion 1 and numeric criterion 1 as typed.
+    static SearchDialogAnswer typed(const std::string& word, const std::string& unit, double lower, double upper) {
+        return {[=](SearchParameterSet& set, SearchDialogContext& context) {
+            set.text[0].inUse = set.text[0].inUseCopy = !word.empty();
+            set.text[0].word1 = word;
+            context.putWord(word);
+            NumericAlternative& a = set.numeric[0].alternatives[0];
+            a.inUse = !unit.empty();
+            a.must = true;
+            a.unit = unit;
+            a.lower = doubleToReal48(lower);
+            a.upper = doubleToReal48(upper);
+            context.putUnit(unit);
+            return true;
+        }};
+    }
+
+    test::TempDir dir;
+    PosixFileSystem fs;
+    FixedClock clock{{2026, 12, 8}, 9 * 3600 + 5 * 60 + 7};
+    FakeUi ui;
+    std::unique_ptr<AppState> app;
+};
+
+TEST_F(SearchCommands, SearchAllWithTextAndNumericCriterion) {
+    ui.answers.push_back(typed("opv", "V", 10, 50));
+    ASSERT_TRUE(searchAllArticles(*app, ui));
+    EXPECT_EQ(app->search.results.count, 1);
+    EXPECT_EQ(app->search.results.slot(1), 3);
+    EXPECT_EQ(app->search.counters.scanned, 10);
+    EXPECT_EQ(app->search.counters.textMatches, 3);
+    EXPECT_EQ(app->search.counters.numericMatches, 1);
+    EXPECT_EQ(app->search.description, "(opv) u (10-50 V muss)");
+    EXPECT_EQ(app->search.selectionStatus, "Auswahl:(opv) u (10-50 V muss)");
+    EXPECT_EQ(app->search.active.text[0].word1, "OPV");  // normalised by the search
+    EXPECT_TRUE(app->search.modified);
+    EXPECT_TRUE(app->searchIndex.changed);
+    EXPECT_TRUE(app->search.refillResultList);
+    EXPECT_EQ(SearchHistory(app->settings, SearchHistory::Kind::Words).entry(1), "opv");
+    EXPECT_EQ(SearchHistory(app->settings, SearchHistory::Kind::Units).entry(1), "V");
+    const auto rows = searchResultRows(*app);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].articleNumber, 3);
+    EXPECT_EQ(rows[0].cells, (std::vector<std::string>{"1", "3", "W2 Metallf", "ART3", "OPV 15V", "1.00", "Lager"}));
+    EXPECT_FALSE(app->search.refillResultList);
+}
+
+TEST_F(SearchCommands, NoHitShowsCountersAndEmptiesList) {
+    ui.answers.push_back(typed("XYZ", "V", 10, 0));
+    ASSERT_TRUE(searchSelectedArticles(*app, ui, 2, 6));
+    EXPECT_EQ(app->search.results.count, 0);
+    EXPECT_EQ(ui.log.back(),
+              "info: Keine Artikel! Krit:(XYZ) u (10-0 V muss)\r Durchsucht:5 Textkrit. Ok:0 NumKrit. Ok:0");
+    EXPECT_TRUE(searchResultRows(*app).empty());
+    // Cancel: nothing searched, nothing changed.
+    app->searchIndex.changed = false;
+    ui.answers.push_back(test::Cancel{});
+    EXPECT_FALSE(searchAllArticles(*app, ui));
+    EXPECT_FALSE(app->searchIndex.changed);
+}
+
+TEST_F(SearchCommands, StoreAsNewLoadAndRestart) {
+    ui.answers.push_back(typed("opv", "V", 10, 50));
+    ASSERT_TRUE(searchAllArticles(*app, ui));
+    for (int i = 0; i < 3; ++i) {
+        ui.answers.push_back(std::int32_t{i});  // slots 0, 1, 2: "NEU" each time
+        storeParameterSet(*app, ui);
+    }
+    EXPECT_EQ(app->search.storedCount, 3);
+    EXPECT_EQ(fs.exists("suchpar.dat"), true);
+    EXPECT_EQ(test::fileBytes(dir, "suchpar.dat").size(), 3u * 415);
+    // "NEU" with three stored sets writes record 3 and makes slot 3 current; the next dialog says 4.
+    app->search.active.name = "Vierter";
+    ui.answers.push_back(std::int32_t{3});
+    storeParameterSet(*app, ui);
+    EXPECT_EQ(app->settings.searchSet(), 3);
+    EXPECT_EQ(test::fileBytes(dir, "suchpar.dat").size(), 4u * 415);
+    ui.answers.push_back(SearchDialogAnswer{[](SearchParameterSet&, SearchDialogContext&) { return false; }});
+    EXPECT_FALSE(editSearchParameters(*app, ui));
+    EXPECT_EQ(ui.log.back(), "dialog: Suchparameter 4 -> Abbruch");
+    // Loading while modified stores the edits into the current slot first.
+    ui.answers.push_back(typed("DIP", "", 0, 0));
+    ASSERT_TRUE(editSearchParameters(*app, ui));
+    ui.answers.push_back(std::int32_t{0});
+    loadParameterSet(*app, ui);
+    EXPECT_EQ(app->settings.searchSet(), 0);
+    EXPECT_EQ(app->search.active.text[0].word1, "OPV");
+    EXPECT_FALSE(app->search.modified);
+    ui.answers.push_back(std::int32_t{3});
+    loadParameterSet(*app, ui);
+    EXPECT_EQ(app->search.active.text[0].word1, "DIP");
+    EXPECT_EQ(app->search.active.name, "Vierter");
+    EXPECT_EQ(app->search.description, "(DIP)");
+    // A restart reads the current slot and the last result list.
+    restart();
+    EXPECT_EQ(app->search.active.text[0].word1, "DIP");
+    EXPECT_EQ(app->search.storedCount, 4);
+    EXPECT_EQ(app->search.results.count, 1);
+    EXPECT_EQ(app->search.results.slot(1), 3);
+    EXPECT_EQ(test::fileBytes(dir, "suchidx.dat").size(), 2002u);
+}
+
+TEST_F(SearchCommands, LoadWithNothingStored) {
+    loadParameterSet(*app, ui);
+    EXPECT_EQ(ui.log.back(), std::string("info: ") + kNoParameterSetStored);
+    EXPECT_FALSE(fs.exists("suchpar.dat"));
+    EXPECT_FALSE(app->settings.dirty());
+}
+
+TEST_F(SearchCommands, ExportBytes) {
+    ui.answers.push_back(typed("OPV", "", 0, 0));
+    ASSERT_TRUE(searchAllArticles(*app, ui));
+    ui.answers.push_back(std::string("out.txt"));
+    exportSearchResult(*app, ui);
+    EXPECT_EQ(ui.log.back(), "info: Suche wurde als Text gespeichert");
+    const std::string expected =
+        "Suche: 08.12.26 09:05:07\r\n"
+        "\r\n"
+        "Suchkriterium: (OPV)\r\n"
+        "\r\n"
+        "    NrArt-Nr Ort       Name" +
+        std::string(15, ' ') + " Beschreibung" + std::string(17, ' ') +
+        "BPreis(\x80) Status   \r\n"
+        "     1     3 W2 Metall ART3" +
+        std::string(15, ' ') + " OPV 15V" + std::string(22, ' ') +
+        "     1.00 Lager    \r\n"
+        "     2     5 K1 Kerami ART5" +
+        std::string(15, ' ') + " OPV 60V" + std::string(22, ' ') +
+        "     1.01 Lager    \r\n"
+        // The 24-character name is cut to 19 characters.
+        "     3     7 G1 Alu    ABCDEFGHIJKLMNOPQRS OPV 5V" +
+        std::string(23, ' ') + "     1.01 Lager    \r\n";
+    EXPECT_EQ(test::fileBytes(dir, "out.txt"), expected);
+    EXPECT_EQ(ui.linesStartingWith("file: ").size(), 1u);
+    ui.answers.push_back(test::Cancel{});
+    exportSearchResult(*app, ui);
+    EXPECT_EQ(ui.log.back(), "file: Suchergebnis als Text speichern");
+}
+
+TEST_F(SearchCommands, FilterDialog) {
+    ui.answers.push_back(test::FilterAnswer{1, 0, 1, 0, 1});
+    ASSERT_TRUE(editAvailabilityFilter(*app, ui));
+    EXPECT_EQ(app->settings.statusFilterAbbreviations(), "La Be ");
+    EXPECT_TRUE(app->settings.dirty());
+    app->settings.setDirty(false);
+    ui.answers.push_back(test::Cancel{});
+    EXPECT_FALSE(editAvailabilityFilter(*app, ui));
+    EXPECT_FALSE(app->settings.dirty());
+    // Status 1 no longer passes: the search finds nothing.
+    ui.answers.push_back(SearchDialogAnswer{[](SearchParameterSet&, SearchDialogContext&) { return true; }});
+    app->settings.setStatusFilter(1, false);
+    ASSERT_TRUE(searchAllArticles(*app, ui));
+    EXPECT_EQ(app->search.results.count, 0);
+    EXPECT_EQ(ui.log.back(), "info: Keine Artikel! Krit:\r Durchsucht:10");
+}
+
+TEST(SearchFormat, Columns) {
+    const std::vector<ListColumn> columns = {{"A", 6, true}, {"B", 4, false}};
+    EXPECT_EQ(formatColumns(columns, {"12345", "xyz12"}), " 12345 xyz");
+    EXPECT_EQ(formatColumns(columns, {"1234567", ""}), "123456    ");
+}
+
+}  // namespace
+}  // namespace kvx
