@@ -1,10 +1,13 @@
 // The user-interface port on Qt.
 #include "app/ui/qt_user_interface.h"
 
+#include "framework/box_dialog.h"
+#include "framework/choice_dialogs.h"
 #include "framework/messages.h"
 #include "framework/printing.h"
 #include "framework/shell.h"
 #include "framework/small_dialogs.h"
+#include "framework/system_dialogs.h"
 
 namespace kvx {
 
@@ -47,20 +50,60 @@ std::optional<DateNumber> QtUserInterface::askDate(const DateRequest& r) {
     return value;
 }
 
-// TODO(lead): route through the list, file, directory, box and information-lines dialogs once they exist.
-std::optional<int> QtUserInterface::chooseLine(const ChoiceRequest&) {
-    return std::nullopt;
+namespace {
+QStringList qLines(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const auto& line : lines) out << QString::fromStdString(line);
+    return out;
 }
-std::optional<std::string> QtUserInterface::chooseFile(const FileRequest&) {
-    return std::nullopt;
+}  // namespace
+
+std::optional<int> QtUserInterface::chooseLine(const ChoiceRequest& r) {
+    int index = r.current;
+    bool ok = false;
+    switch (r.style) {
+        case ChoiceRequest::Style::List:
+            ok = runListChoice(m_owner, q(r.caption), q(r.prompt), qLines(r.lines), index);
+            break;
+        case ChoiceRequest::Style::Combo:
+        case ChoiceRequest::Style::EditableCombo:
+            ok = runComboChoice(m_owner, q(r.caption), q(r.prompt), qLines(r.lines), index,
+                                r.style == ChoiceRequest::Style::EditableCombo);
+            break;
+        case ChoiceRequest::Style::Radio:
+            ok = runRadioChoice(m_owner, q(r.caption), q(r.prompt), qLines(r.lines), index);
+            break;
+    }
+    if (!ok) return std::nullopt;
+    return index;
 }
-std::optional<std::string> QtUserInterface::chooseDirectory(const std::string&, const std::string&) {
-    return std::nullopt;
+
+std::optional<std::string> QtUserInterface::chooseFile(const FileRequest& r) {
+    auto chosen = chooseFileChecked(r.save, q(r.title), q(r.path), qLines(r.suffixes));
+    if (!chosen) return std::nullopt;
+    return chosen->toStdString();
 }
-int QtUserInterface::showBox(const BoxRequest&) {
-    return 2;
+
+std::optional<std::string> QtUserInterface::chooseDirectory(const std::string& caption, const std::string& path) {
+    QString value = q(path);
+    if (!runDirectoryChoice(m_owner, q(caption), value)) return std::nullopt;
+    return value.toStdString();
 }
-void QtUserInterface::showLines(const std::string&, const std::vector<std::string>&) {}
+
+int QtUserInterface::showBox(const BoxRequest& r) {
+    BoxOptions options;
+    options.owner = m_owner;
+    options.caption = q(r.caption);
+    options.text = q(r.text);
+    for (const auto& [caption, id] : r.buttons) options.buttons.push_back({q(caption), id, {}});
+    return kvx::showBox(options);
+}
+
+void QtUserInterface::showLines(const std::string& caption, const std::vector<std::string>& lines) {
+    int width = 20;
+    for (const auto& line : lines) width = std::max<int>(width, static_cast<int>(q(line).size()) + 2);
+    runAboutLines(m_owner, q(caption), qLines(lines), std::min(width, 80));
+}
 
 bool QtUserInterface::print(PrintJob& job) {
     return printPages(job);
