@@ -1,19 +1,20 @@
 // Zelvo Online-Katalog: Warenhauptgruppen
 var wh = [
-'A@Bauelemente passiv@1',
-'B@Halbleiter@6',
-'C@Optoelektronik@10',
-'D@Elektromechanik@14',
-'E@Steckverbinder@18',
-'F@Kabel und Leitungen@23',
-'G@Gehäuse@26',
-'H@Stromversorgung@29',
-'I@Messtechnik@34',
-'J@Werkzeug@38',
-'K@Löttechnik@42',
-'L@Computer und Netzwerk@45',
-'M@Akustik und Sensorik@48',
-'N@Chemie und Hilfsmittel@50',
-'O@Fachliteratur@53'
+'A@Widerstände und Potentiometer@1',
+'B@Bauelemente passiv@3',
+'C@Halbleiter@6',
+'D@Optoelektronik@10',
+'E@Elektromechanik@14',
+'F@Steckverbinder@18',
+'G@Kabel und Leitungen@23',
+'H@Gehäuse@26',
+'I@Stromversorgung@29',
+'J@Messtechnik@34',
+'K@Werkzeug@38',
+'L@Löttechnik@42',
+'M@Computer und Netzwerk@45',
+'N@Akustik und Sensorik@48',
+'O@Chemie und Hilfsmittel@50',
+'P@Fachliteratur@53'
 ];
 

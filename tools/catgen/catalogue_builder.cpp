@@ -215,10 +215,11 @@ GeneratedCatalogue buildCatalogue(int articleCount, std::uint64_t seed) {
     GeneratedCatalogue out;
     std::vector<GroupContext> groups;
     for (const MainDef& main : cataloguePlan()) {
+        const char mainKey = static_cast<char>('A' + out.mainGroups.size());
         out.mainGroups.push_back(
-            {std::string(1, main.key), std::string(main.name), static_cast<int>(out.upperGroups.size()) + 1});
+            {std::string(1, mainKey), std::string(main.name), static_cast<int>(out.upperGroups.size()) + 1});
         for (std::size_t u = 0; u < main.uppers.size(); ++u) {
-            const std::string upperKey = main.key + std::string(u < 9 ? "0" : "") + std::to_string(u + 1);
+            const std::string upperKey = mainKey + std::string(u < 9 ? "0" : "") + std::to_string(u + 1);
             out.upperGroups.push_back(
                 {upperKey, std::string(main.uppers[u].name), static_cast<int>(out.productGroups.size()) + 1});
             for (std::size_t p = 0; p < main.uppers[u].products.size(); ++p) {
@@ -237,7 +238,7 @@ GeneratedCatalogue buildCatalogue(int articleCount, std::uint64_t seed) {
         room.push_back(combinations(g.lists));
         g.start = shape.next() % room.back();
         g.houseMaker = kMakers[shape.below(12)];
-        weights.push_back((2 + shape.below(7)) * (1 + static_cast<int>(std::min<std::uint64_t>(room.back(), 40) / 8)));
+        weights.push_back((2 + shape.below(7)) * (room.back() >= 20 ? 2 : 1));
     }
     const std::vector<int> shares = shareArticles(weights, room, articleCount);
 

@@ -33,8 +33,8 @@ struct UpperDef {
     std::vector<ProductDef> products;
 };
 
+// Main groups are keyed by letter in file order: A, B, C, ...
 struct MainDef {
-    char key = 'A';
     std::string_view name;
     std::vector<UpperDef> uppers;
 };

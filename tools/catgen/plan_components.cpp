@@ -6,9 +6,8 @@ namespace kvx::catgen {
 
 namespace {
 
-MainDef passive() {
-    return {'A',
-            "Bauelemente passiv",
+MainDef resistors() {
+    return {"Widerstände und Potentiometer",
             {
                 {"Widerstände",
                  {
@@ -46,6 +45,12 @@ MainDef passive() {
                      {"Spindeltrimmer 25 Gänge", "64W-{1}", "3296W-{1}", "Spindeltrimmer 25 Gänge", "{1b}Ohm 0,5W",
                       "@R:2:7", 65, 190, 0},
                  }},
+            }};
+}
+
+MainDef passive() {
+    return {"Bauelemente passiv",
+            {
                 {"Kondensatoren",
                  {
                      {"Keramik-Kondensatoren RM 2,5", "KERKO {1}", "", "Keramikkondensator", "{1b} 50V RM 2,5",
@@ -98,7 +103,6 @@ MainDef passive() {
 
 MainDef semiconductors() {
     return {
-        'B',
         "Halbleiter",
         {
             {"Dioden",
@@ -219,8 +223,7 @@ MainDef semiconductors() {
 }
 
 MainDef opto() {
-    return {'C',
-            "Optoelektronik",
+    return {"Optoelektronik",
             {
                 {"Leuchtdioden",
                  {
@@ -288,8 +291,7 @@ MainDef opto() {
 }
 
 MainDef electromechanics() {
-    return {'D',
-            "Elektromechanik",
+    return {"Elektromechanik",
             {
                 {"Schalter und Taster",
                  {
@@ -354,8 +356,7 @@ MainDef electromechanics() {
 }
 
 MainDef connectors() {
-    return {'E',
-            "Steckverbinder",
+    return {"Steckverbinder",
             {
                 {"Stift- und Buchsenleisten",
                  {
@@ -433,7 +434,6 @@ MainDef connectors() {
 
 MainDef cables() {
     return {
-        'F',
         "Kabel und Leitungen",
         {
             {"Schalt- und Litzenleitungen",
@@ -479,6 +479,7 @@ MainDef cables() {
 }  // namespace
 
 void appendComponentGroups(std::vector<MainDef>& plan) {
+    plan.push_back(resistors());
     plan.push_back(passive());
     plan.push_back(semiconductors());
     plan.push_back(opto());

@@ -8,7 +8,6 @@ namespace {
 
 MainDef housings() {
     return {
-        'G',
         "Gehäuse",
         {
             {"Kunststoffgehäuse",
@@ -54,8 +53,7 @@ MainDef housings() {
 }
 
 MainDef power() {
-    return {'H',
-            "Stromversorgung",
+    return {"Stromversorgung",
             {
                 {"Netzteile",
                  {
@@ -120,7 +118,6 @@ MainDef power() {
 
 MainDef measuring() {
     return {
-        'I',
         "Messtechnik",
         {
             {"Multimeter",
@@ -174,8 +171,7 @@ MainDef measuring() {
 }
 
 MainDef tools() {
-    return {'J',
-            "Werkzeug",
+    return {"Werkzeug",
             {
                 {"Zangen",
                  {
@@ -226,8 +222,7 @@ MainDef tools() {
 }
 
 MainDef soldering() {
-    return {'K',
-            "Löttechnik",
+    return {"Löttechnik",
             {
                 {"Lötstationen und Lötkolben",
                  {
@@ -275,7 +270,6 @@ MainDef soldering() {
 
 MainDef computer() {
     return {
-        'L',
         "Computer und Netzwerk",
         {
             {"Entwicklungsboards",
@@ -318,8 +312,7 @@ MainDef computer() {
 }
 
 MainDef acousticsAndSensors() {
-    return {'M',
-            "Akustik und Sensorik",
+    return {"Akustik und Sensorik",
             {
                 {"Lautsprecher und Summer",
                  {
@@ -356,7 +349,6 @@ MainDef acousticsAndSensors() {
 
 MainDef chemicals() {
     return {
-        'N',
         "Chemie und Hilfsmittel",
         {
             {"Sprays und Reiniger",
@@ -397,8 +389,7 @@ MainDef chemicals() {
 }
 
 MainDef books() {
-    return {'O',
-            "Fachliteratur",
+    return {"Fachliteratur",
             {
                 {"Fachbücher Elektronik",
                  {
