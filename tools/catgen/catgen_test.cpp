@@ -208,6 +208,9 @@ TEST(Catgen, DemoDataShowsTheVarietyOfARealCatalogue) {
         if (x2 != std::string::npos && a[8].find("mm") != std::string::npos) ++threeDimensions;
     }
     EXPECT_EQ(distinct.size(), articles.size()) << "no article repeats another";
+    std::map<char, int> perMainGroup;
+    for (const auto& a : articles) ++perMainGroup[a[0][0]];
+    for (const auto& [key, count] : perMainGroup) EXPECT_LE(count, 1001) << "main group " << key << " too big to list";
     EXPECT_EQ(statuses, (std::set<std::string>{"1", "2", "3", "4"}));
     EXPECT_EQ(vatKeys, (std::set<std::string>{"1", "2"}));
     EXPECT_EQ(units, (std::set<std::string>{"1", "100"}));
