@@ -12,11 +12,12 @@ using Money = std::int32_t;
 int vatPercent(int vatKey);
 
 // Net of a gross amount g: 10 * round(g / ((1 + r) * 10)), halves to the even neighbour,
-// r = 0.19 for key 1, 0.07 for key 2, 0 otherwise. Computed in exact integer arithmetic.
+// r = 0.19 for key 1, 0.07 for key 2, 0 otherwise. Computed in exact integer arithmetic; a result beyond the
+// 32-bit range (only without VAT, for |g| near 2^31) is held at +-2147483640.
 Money netFromGross(Money gross, int vatKey);
 
 // Thousandths as a decimal text with `decimals` places and a point: 1250 -> "1.25" (decimals 2).
-// Dropped digits are rounded half away from zero.
+// Dropped digits are rounded half away from zero; a value that rounds to zero has no sign ("0.00").
 std::string formatMoney(std::int64_t thousandths, int decimals = 2);
 
 }  // namespace kvx
