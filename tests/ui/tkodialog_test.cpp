@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 
 #include "answering_runner.h"
 #include "framework/dialog_options.h"
@@ -441,6 +442,50 @@ TEST_F(DialogTest, ProgramMetricsAreComputedOnceUntilReset) {
     own.setupwindow();
     EXPECT_EQ(own.metrics(), computeCharCellMetrics(20, 5, 5));
     EXPECT_EQ(runCharCellMetrics(), computeCharCellMetrics(20, 6, 1));
+}
+
+TEST_F(DialogTest, HintsAndDialogIdFollowTheFrameworkOptions) {
+    for (const int level : {1, 2}) {
+        dialogOptions().hintLevel = level;
+        dialogOptions().showDialogId = level == 2;
+        class Hinted final : public Tkodialog {
+          public:
+            Hinted() : Tkodialog(nullptr, 120) {
+                setHeader(40, 8, QStringLiteral("Internetadresse wählen"));
+                declareEdit(2, 1, 1, 1, QString(), 20);
+                item(1)->hint = QStringLiteral("Internetlink eingeben.");
+                setCounts(0, 1, 1);
+            }
+        } d;
+        d.setupwindow();
+        EXPECT_EQ(d.controlById(301)->toolTip(), level >= 2 ? QStringLiteral("Internetlink eingeben.") : QString());
+        EXPECT_EQ(d.caption(),
+                  level == 2 ? QStringLiteral("Internetadresse wählen 120") : QStringLiteral("Internetadresse wählen"));
+    }
+}
+
+TEST_F(DialogTest, PlacementCentresOnScreenOrParent) {
+    QWidget parent;
+    parent.setGeometry(100, 50, 700, 500);
+    for (const Placement placement : {Placement::CentreOnScreen, Placement::CentreOnParent, Placement::Declared}) {
+        class Placed final : public Tkodialog {
+          public:
+            explicit Placed(QWidget* owner) : Tkodialog(owner) {
+                setHeaderAt(3, 4, 40, 20, QStringLiteral("Platz"));
+                setCounts(0, 0, 0);
+            }
+        } d(&parent);
+        d.setPlacement(placement);
+        d.setupwindow();
+        const QSize size(40 * 9, 20 * 14);
+        EXPECT_EQ(d.size(), size);
+        QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        if (placement == Placement::CentreOnParent) area = parent.frameGeometry();
+        QPoint expected =
+            area.topLeft() + QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+        if (placement == Placement::Declared) expected = QPoint(3 * 9, 4 * 14);
+        EXPECT_EQ(d.pos(), expected) << static_cast<int>(placement);
+    }
 }
 
 TEST_F(DialogTest, CurrentDialogAndOpenCount) {

@@ -1,9 +1,16 @@
 // Renders an example code-built dialog (labels, edits, a combo, check boxes and the button row) offscreen
-// and saves it as a PNG: kvx-dialog-example <output.png>
+// and saves it as a PNG: kvx-dialog-example <output.png> [delivery|number|text|date|list|radio|box|about|dir]
+// (the other names render the small standard dialogs, for looking at their layout).
 #include <QApplication>
 #include <QStyleFactory>
 
+#include <QDir>
+#include <memory>
+
+#include "framework/box_dialog.h"
+#include "framework/choice_dialogs.h"
 #include "framework/dialog_options.h"
+#include "framework/small_dialogs.h"
 #include "framework/tkodialog.h"
 
 namespace {
@@ -36,6 +43,37 @@ class DeliveryDialog final : public kvx::Tkodialog {
     }
 };
 
+std::unique_ptr<kvx::Tkodialog> makeDialog(const QString& which) {
+    using namespace kvx;
+    const QStringList lines = {QStringLiteral("Brutto"), QStringLiteral("Netto"), QStringLiteral("Ohne Preise")};
+    if (which == QStringLiteral("number"))
+        return std::make_unique<Tlongintinputdlg>(nullptr, QStringLiteral("Bestellmenge"), QStringLiteral("Menge:"), 25,
+                                                  1, 99, false);
+    if (which == QStringLiteral("text"))
+        return std::make_unique<TTextinputdlg>(nullptr, QStringLiteral("Kostenstelle"), QStringLiteral("Name:"),
+                                               QStringLiteral("Labor"), 1, 30, QStringLiteral("OK"));
+    if (which == QStringLiteral("date"))
+        return std::make_unique<tdatumdlg2>(nullptr, QStringLiteral("Liefertermin"), 1161030, 1160101, 1171231);
+    if (which == QStringLiteral("list"))
+        return std::make_unique<tauswahlboxdlg>(nullptr, QStringLiteral("Preisangaben"),
+                                                QStringLiteral("Bitte wählen:"), lines, tauswahlboxdlg::Variant::List,
+                                                1);
+    if (which == QStringLiteral("radio"))
+        return std::make_unique<tauswahlboxdlg>(nullptr, QStringLiteral("Preisangaben"),
+                                                QStringLiteral("Bitte wählen:"), lines, tauswahlboxdlg::Variant::Radio,
+                                                1);
+    if (which == QStringLiteral("about"))
+        return std::make_unique<Taboutdlg2>(
+            nullptr, QStringLiteral("Über KORVANEX"),
+            QStringList{QStringLiteral("KORVANEX"), QStringLiteral("Lagerverwaltung für Elektronikbauteile"), QString(),
+                        QStringLiteral("Version 1.0")},
+            40);
+    if (which == QStringLiteral("dir"))
+        return std::make_unique<TdirwahlDlg1>(nullptr, QStringLiteral("Datenblattverzeichnis suchen"),
+                                              QDir::tempPath());
+    return std::make_unique<DeliveryDialog>();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -47,9 +85,25 @@ int main(int argc, char** argv) {
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(12);
     kvx::dialogOptions().dialogFont = font;
-    DeliveryDialog dialog;
-    dialog.setupwindow();
-    dialog.show();
+    const QString which = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    std::unique_ptr<kvx::Tkodialog> dialog;
+    QWidget owner;
+    owner.resize(800, 600);
+    if (which == QStringLiteral("box")) {
+        kvx::BoxOptions o;
+        o.owner = &owner;
+        o.caption = QStringLiteral("Bestellung");
+        o.text = QStringLiteral("Die Bestellung enthält 3 Positionen.\r\nJetzt ausbuchen?");
+        o.buttons = {{QStringLiteral("Ja"), 6, {}}, {QStringLiteral("Nein"), 7, {}}, {QStringLiteral("Alle"), 5, {}}};
+        o.modal = false;
+        kvx::Tboxdlg* box = nullptr;
+        kvx::showBox(o, &box);
+        QApplication::processEvents();
+        return box && box->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    }
+    dialog = makeDialog(which);
+    dialog->setupwindow();
+    dialog->show();
     QApplication::processEvents();
-    return dialog.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return dialog->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
