@@ -17,7 +17,7 @@ constexpr std::uint32_t kBlockRecords = 256;
 SearchResultList SearchResultList::decode(const Bytes& bytes) {
     SearchResultList list;
     if (bytes.size() < kSize) return list;
-    for (std::size_t k = 0; k < kSlots; ++k) list.slots[k] = getU16(bytes.data(), 2 + 2 * k);
+    for (std::size_t k = 0; k < kSlots; ++k) list.positions[k] = getU16(bytes.data(), 2 + 2 * k);
     const std::uint16_t count = getU16(bytes.data(), 0);
     list.count = count <= kSlots ? count : 0;
     return list;
@@ -26,7 +26,7 @@ SearchResultList SearchResultList::decode(const Bytes& bytes) {
 Bytes SearchResultList::encode() const {
     Bytes out(kSize, 0);
     putU16(out.data(), 0, count);
-    for (std::size_t k = 0; k < kSlots; ++k) putU16(out.data(), 2 + 2 * k, slots[k]);
+    for (std::size_t k = 0; k < kSlots; ++k) putU16(out.data(), 2 + 2 * k, positions[k]);
     return out;
 }
 
@@ -76,7 +76,7 @@ int searchRange(ArticleSource& source, std::uint32_t first, std::uint32_t last, 
             ++counters.textMatches;
             if (matcher.numericPasses(rec)) {
                 ++counters.numericMatches;
-                results.slots[static_cast<std::size_t>(hits++)] = static_cast<std::uint16_t>(i);
+                results.positions[static_cast<std::size_t>(hits++)] = static_cast<std::uint16_t>(i);
             }
         }
         if (i == last) break;  // also ends a scan up to position 0xFFFFFFFF

@@ -23,12 +23,12 @@ struct SearchResultList {
     static constexpr std::size_t kSlots = 1000;
 
     std::uint16_t count = 0;
-    std::array<std::uint16_t, kSlots> slots{};  // slots[0] is slot 1
+    std::array<std::uint16_t, kSlots> positions{};  // positions[0] is slot 1
 
     // A count above 1000 (a damaged file) reads as an empty list.
     static SearchResultList decode(const Bytes& bytes);
     Bytes encode() const;
-    std::uint16_t slot(int k) const { return slots[static_cast<std::size_t>(k - 1)]; }
+    std::uint16_t slot(int k) const { return positions[static_cast<std::size_t>(k - 1)]; }
 };
 
 struct SearchCounters {

@@ -301,9 +301,9 @@ TEST(SearchRecords, ParameterSetRoundTripAndOffsets) {
 TEST(SearchRecords, ResultListBytes) {
     SearchResultList list;
     list.count = 2;
-    list.slots[0] = 7;
-    list.slots[1] = 65000;
-    list.slots[999] = 3;
+    list.positions[0] = 7;
+    list.positions[1] = 65000;
+    list.positions[999] = 3;
     const Bytes b = list.encode();
     ASSERT_EQ(b.size(), 2002u);
     EXPECT_EQ(getU16(b.data(), 0), 2);
