@@ -133,19 +133,8 @@ void Tkodialog::applyCommon(DialogItem& it, QWidget* w, bool dialogFontOnly) {
 
 QWidget* Tkodialog::createControl(DialogItem& it) {
     switch (it.kind) {
-        case DialogItemKind::Label: {
-            auto* label = new QLabel(QString(it.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), this);
-            applyCommon(it, label, false);
-            const bool centred = (it.style & style::kLabelCentred) != 0;
-            label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
-            if (it.bevelKind != 0)
-                label->setFrameStyle(QFrame::Panel | (it.bevelKind == 1 ? QFrame::Sunken : QFrame::Raised));
-            // A label sizes itself to its text; a centred one keeps its declared width to centre in.
-            const QSize hint = label->sizeHint();
-            label->resize(centred ? std::max(it.width, hint.width()) : hint.width(),
-                          std::max(it.height, hint.height()));
-            return label;
-        }
+        case DialogItemKind::Label:
+            return createLabel(it);
         case DialogItemKind::Button:
             return createButton(it);
         case DialogItemKind::List: {
@@ -155,21 +144,8 @@ QWidget* Tkodialog::createControl(DialogItem& it) {
             if (it.style & style::kListMultiSelect) list->setSelectionMode(QAbstractItemView::ExtendedSelection);
             return list;
         }
-        case DialogItemKind::Combo: {
-            auto* combo = new QComboBox(this);
-            const bool listOnly = (it.style & (style::kComboListOnlyA | style::kComboListOnlyB)) != 0;
-            combo->setEditable(!listOnly);
-            if (!listOnly) combo->setCompleter(nullptr);
-            combo->setInsertPolicy(QComboBox::NoInsert);
-            combo->setMaxVisibleItems(std::max(1, it.height - 2));
-            combo->setProperty("sorted", (it.style & style::kComboSorted) != 0);
-            const int lines = it.height;
-            it.height = m_metrics.lineHeight;
-            applyCommon(it, combo, true);
-            it.height = lines;
-            if (!listOnly && it.maxLength > 0) combo->lineEdit()->setMaxLength(it.maxLength);
-            return combo;
-        }
+        case DialogItemKind::Combo:
+            return createCombo(it);
         case DialogItemKind::Edit: {
             auto* edit = new QLineEdit(it.text, this);
             applyCommon(it, edit, false);
@@ -200,6 +176,35 @@ QWidget* Tkodialog::createControl(DialogItem& it) {
             break;
     }
     return nullptr;
+}
+
+QWidget* Tkodialog::createLabel(DialogItem& it) {
+    auto* label = new QLabel(QString(it.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), this);
+    applyCommon(it, label, false);
+    const bool centred = (it.style & style::kLabelCentred) != 0;
+    label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+    if (it.bevelKind != 0) label->setFrameStyle(QFrame::Panel | (it.bevelKind == 1 ? QFrame::Sunken : QFrame::Raised));
+    // A label sizes itself to its text; a centred one keeps its declared width to centre in.
+    const QSize hint = label->sizeHint();
+    label->resize(centred ? std::max(it.width, hint.width()) : hint.width(), std::max(it.height, hint.height()));
+    return label;
+}
+
+QWidget* Tkodialog::createCombo(DialogItem& it) {
+    auto* combo = new QComboBox(this);
+    const bool listOnly = (it.style & (style::kComboListOnlyA | style::kComboListOnlyB)) != 0;
+    combo->setEditable(!listOnly);
+    if (!listOnly) combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(std::max(1, it.height - 2));
+    combo->setProperty("sorted", (it.style & style::kComboSorted) != 0);
+    // The declared height is the list's line count; the closed combo is one line high.
+    const int lines = it.height;
+    it.height = m_metrics.lineHeight;
+    applyCommon(it, combo, true);
+    it.height = lines;
+    if (!listOnly && it.maxLength > 0) combo->lineEdit()->setMaxLength(it.maxLength);
+    return combo;
 }
 
 QWidget* Tkodialog::createButton(DialogItem& it) {

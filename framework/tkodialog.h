@@ -179,6 +179,8 @@ class Tkodialog : public QDialog {
   private:
     void finishdlgparameter();
     QWidget* createControl(DialogItem& it);
+    QWidget* createLabel(DialogItem& it);
+    QWidget* createCombo(DialogItem& it);
     QWidget* createButton(DialogItem& it);
     void applyCommon(DialogItem& it, QWidget* w, bool dialogFontOnly);
     void placeWindow();
