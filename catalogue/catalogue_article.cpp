@@ -166,6 +166,14 @@ bool checkArticleNumber(long n, std::uint16_t count, bool rightClick, UserInterf
     return false;
 }
 
+bool selectListArticle(const ArticleTable& table, long n, bool rightClick, UserInterface& ui,
+                       ArticleSelection& current) {
+    if (!checkArticleNumber(n, table.count(), rightClick, ui)) return false;
+    const CatalogueArticle a = table.read(static_cast<std::uint32_t>(n));
+    current = {static_cast<ArticleNumber>(n), a.mainGroupNumber(), a.upperGroupNumber(), a.productGroupNumber()};
+    return true;
+}
+
 std::vector<ListColumn> catalogueListColumns(bool net) {
     return {
         {"Nr", 4, true},      {"A-Nr", 6, true},           {"Ort", 10, false},

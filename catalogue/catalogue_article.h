@@ -112,6 +112,18 @@ std::string listPriceText(const CatalogueArticle& a, bool net);
 // for a number outside 1..count-1; after a right click the message carries the number only.
 bool checkArticleNumber(long n, std::uint16_t count, bool rightClick, UserInterface& ui);
 
+// The current catalogue article with the group numbers read from its record.
+struct ArticleSelection {
+    ArticleNumber number = 0;
+    int mainGroup = 0;
+    int upperGroup = 0;
+    int productGroup = 0;
+};
+// A click, right click or double click on a catalogue list row: checks the number ("Falsche Artikelnr:")
+// and makes it the current article. The caller shows the "Artikel" page after a right or double click.
+bool selectListArticle(const ArticleTable& table, long n, bool rightClick, UserInterface& ui,
+                       ArticleSelection& current);
+
 // Catalogue list (kind 3).
 struct ListColumn {
     std::string title;

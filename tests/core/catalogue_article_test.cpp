@@ -52,6 +52,24 @@ TEST(ArticleTable, SelectableNumbersAndTheWrongNumberMessage) {
     }
 }
 
+TEST(ArticleTable, SelectingAListRowTakesTheGroupNumbers) {
+    test::TempDir dir;
+    test::writeSmallCatalogueFiles(dir);
+    PosixFileSystem fs;
+    ArticleTable t;
+    ASSERT_TRUE(t.open(fs));
+    test::FakeUi ui;
+    ArticleSelection current{4, 1, 1, 2};
+    ASSERT_TRUE(selectListArticle(t, 6, false, ui, current));
+    EXPECT_EQ(current.number, 6);
+    EXPECT_EQ(current.productGroup, 3);
+    EXPECT_EQ(current.upperGroup, 2);
+    EXPECT_EQ(current.mainGroup, 1);
+    EXPECT_FALSE(selectListArticle(t, 0, false, ui, current));
+    EXPECT_EQ(current.number, 6) << "a wrong number changes nothing";
+    EXPECT_EQ(ui.log, (std::vector<std::string>{"info: Falsche Artikelnr:0 10"}));
+}
+
 TEST(ArticleTexts, StatusVatAndDescription) {
     const std::pair<int, const char*> statuses[] = {{1, "Lager"},   {2, "Abverkauf"}, {3, "Bestell"},
                                                     {4, "Auslauf"}, {7, "Status 7"},  {0, "Status 0"}};
