@@ -2,6 +2,7 @@
 #include "app/dispatcher.h"
 
 #include "app/catalogue_commands.h"
+#include "app/search_dispatch.h"
 #include "app/user_files.h"
 #include "catalogue/article_pages.h"
 
@@ -10,6 +11,7 @@ namespace kvx {
 Dispatcher::Dispatcher(AppState& app, UserInterface& ui, WindowPort& window) : m_app(app), m_ui(ui), m_window(window) {}
 
 bool Dispatcher::hasOperation(int command) const {
+    if (isSearchCommand(command)) return true;
     switch (command) {
         case 1:
         case 90:
@@ -52,6 +54,10 @@ void Dispatcher::dispatch(int command) {
 }
 
 void Dispatcher::run(int command) {
+    if (isSearchCommand(command)) {
+        runSearchCommand(command, m_app, m_ui, m_window, m_refill, m_range);
+        return;
+    }
     switch (command) {
         case 1:
             m_window.closeWindow();
@@ -144,6 +150,7 @@ void Dispatcher::idleFill() {
 ListContent Dispatcher::listContent(int kind) const {
     ListContent content;
     content.kind = kind;
+    if (kind == kSearchList) return searchListContent(m_app);
     if (kind != kCatalogueList || !m_app.catalogue.isLoaded()) return content;
     const bool net = m_app.settings.netPrices();
     content.columns = catalogueListColumns(net);

@@ -91,6 +91,7 @@ void loadSearchAtStart(AppState& app) {
         // A damaged suchpar.dat leaves the empty set; the file is rewritten by the next save of a set.
     }
     app.search.description = buildCriteriaDescription(app.search.active);
+    showSelection(app);
     app.search.results = SearchResultList::decode(app.searchIndex.bytes);
     app.search.refillResultList = app.search.results.count > 0;
 }

@@ -86,7 +86,7 @@ void tfzgwwindow::refreshStatusPanels() {
     const SettingsRecord& s = m_app->settings;
     m_panels[0]->setText(QString::fromStdString(cp1252ToUtf8(s.statusFilterAbbreviations())));
     m_panels[1]->setText(s.netPrices() ? QStringLiteral("Netto") : QStringLiteral("Brutto"));
-    m_panels[3]->setText(QStringLiteral("Auswahl:"));
+    m_panels[3]->setText(QString::fromStdString(m_app->search.selectionStatus));
 }
 
 void tfzgwwindow::rebuildMenu() {
