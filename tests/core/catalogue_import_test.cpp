@@ -111,6 +111,8 @@ struct StepCase {
     bool ok;
 };
 
+void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }
+
 class ImportStepTest : public ImportTest, public ::testing::WithParamInterface<StepCase> {};
 
 TEST_P(ImportStepTest, MessagesAndResult) {
