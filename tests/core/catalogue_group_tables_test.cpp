@@ -93,16 +93,6 @@ TEST_F(GroupTablesTest, NamesAndRecordsOutOfRange) {
     EXPECT_EQ(beyond.name, "?");
 }
 
-TEST(GroupTables, LongDisplayNamesAreCutTo80) {
-    test::TempDir dir;
-    PosixFileSystem fs;
-    test::writeRecordFile(dir, "whg.dat", {MainGroup{'Z', std::string(40, 'm'), 1}.encode()});
-    GroupTables t;
-    ASSERT_TRUE(t.loadMainGroups(fs));
-    EXPECT_EQ(t.mainGroupName(1).size(), 42u);
-    EXPECT_LE(t.mainGroupName(1).size(), 80u);
-}
-
 TEST(GroupTables, MissingOrEmptyFiles) {
     test::TempDir dir;
     PosixFileSystem fs;

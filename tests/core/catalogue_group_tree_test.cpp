@@ -42,12 +42,6 @@ TEST_F(GroupTreeTest, ThreeLevelsWithCountsAndPackedSpans) {
     EXPECT_EQ(b.children[0].children[0].groupNumber, 4);
 }
 
-TEST(GroupTree, PackAndUnpack) {
-    const NumberSpan s{0x1234, 0xFEDC};
-    EXPECT_EQ(packSpan(s), 0x1234FEDCu);
-    EXPECT_EQ(unpackSpan(packSpan(s)), s);
-}
-
 TEST(GroupTree, SelectionRule) {
     test::FakeUi ui;
     CatalogueListRange range;

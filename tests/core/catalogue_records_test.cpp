@@ -36,15 +36,6 @@ TEST(CatalogueRecords, KeyedGroupRoundTripCutsAndOffsets) {
     EXPECT_EQ(back.name, std::string(40, 'n'));
 }
 
-TEST(CatalogueRecords, DamagedLengthBytesAreClampedToTheField) {
-    Bytes b(49, 'x');
-    b[0] = 200;  // key length beyond its 5 places
-    b[6] = 255;  // name length beyond its 40 places
-    const KeyedGroup g = KeyedGroup::decode(b.data());
-    EXPECT_EQ(g.key.size(), 5u);
-    EXPECT_EQ(g.name.size(), 40u);
-}
-
 CatalogueArticle fullArticle() {
     CatalogueArticle a;
     a.wgId = "XY1";
@@ -95,14 +86,6 @@ TEST(CatalogueRecords, WorkingCopyLeavesTheAdditionalValuesZero) {
     EXPECT_EQ(part.additionalCount, 0);
     // Less than the working copy is not an article at all.
     EXPECT_EQ(CatalogueArticle::decode(b.data(), 100), CatalogueArticle{});
-}
-
-TEST(CatalogueRecords, GroupNumbersReadAsUnsigned) {
-    CatalogueArticle a;
-    a.productGroup = -1;
-    a.upperGroup = static_cast<std::int16_t>(40000);
-    EXPECT_EQ(a.productGroupNumber(), 65535);
-    EXPECT_EQ(a.upperGroupNumber(), 40000);
 }
 
 }  // namespace
