@@ -153,7 +153,7 @@ ListContent Dispatcher::listContent(int kind) const {
     if (kind == kSearchList) return searchListContent(m_app);
     if (kind != kCatalogueList || !m_app.catalogue.isLoaded()) return content;
     const bool net = m_app.settings.netPrices();
-    content.columns = catalogueListColumns(net);
+    content.columns = listColumns(kind, net);
     StatusFilter filter{};
     for (int s = 1; s <= 5; ++s) filter[static_cast<std::size_t>(s - 1)] = m_app.settings.statusFilter(s) ? 1 : 0;
     for (CatalogueListRow& row :
@@ -169,6 +169,26 @@ const TextPage& Dispatcher::pageOfView(int view) const {
     static const TextPage kEmpty;
     const auto it = m_pages.find(view);
     return it == m_pages.end() ? kEmpty : it->second;
+}
+
+bool Dispatcher::onPaintedLine(int line, bool doubleClick) {
+    const int view = m_window.currentView();
+    if (listKindOfView(view) != kNoList) return false;
+    const int entries = selectableEntries ? selectableEntries(view) : 0;
+    const int entry = paintedLineEntry(view, line, entries);
+    if (entry < 0) return false;
+    m_selected[view] = entry;
+    const auto page = m_pages.find(view);
+    if (page != m_pages.end()) page->second.highlightedLine = line;
+    m_window.repaint();
+    // A double click on a calculation opens its details, which come with the calculations.
+    if (doubleClick && view == 17) m_window.notImplemented();
+    return true;
+}
+
+int Dispatcher::selectedEntry(int view) const {
+    const auto it = m_selected.find(view);
+    return it == m_selected.end() ? -1 : it->second;
 }
 
 FontSlot Dispatcher::fontOfView(int view) {

@@ -45,6 +45,12 @@ class Dispatcher final {
     ListContent listContent(int kind) const;
     // The page of a painted view (empty when the view has none) and the font it is drawn with.
     const TextPage& pageOfView(int view) const;
+    // A left click (or double click) on text line `line` of a painted view; true when it selected an
+    // entry (the window then repaints). The selected entry of each view is kept in selectedEntry().
+    bool onPaintedLine(int line, bool doubleClick);
+    int selectedEntry(int view) const;
+    // Number of selectable entries of a painted view; set by the parts that own those views.
+    std::function<int(int view)> selectableEntries;
     static FontSlot fontOfView(int view);
 
     // ---- catalogue browser ----
@@ -90,6 +96,7 @@ class Dispatcher final {
     ArticleNumber m_currentArticle = 0;
     int m_selectAfterRefill = 0;  // article whose row is selected after the next catalogue refill
     std::map<int, TextPage> m_pages;
+    std::map<int, int> m_selected;  // view -> selected entry of a painted view
     std::string m_address = kDefaultDistributorAddress;
     PlatformValues m_platform;
 };

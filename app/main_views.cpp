@@ -6,6 +6,7 @@
 
 #include "base/cp1252.h"
 #include "base/date_number.h"
+#include "search/search_commands.h"
 
 namespace kvx {
 
@@ -21,6 +22,11 @@ int listKindOfView(int view) {
         default:
             return kNoList;
     }
+}
+
+std::vector<ListColumn> listColumns(int kind, bool netPrices) {
+    if (kind == kSearchList) return searchResultColumns(netPrices);
+    return kind == kCatalogueList ? catalogueListColumns(netPrices) : std::vector<ListColumn>{};
 }
 
 int helpContextOfView(int view) {
@@ -76,6 +82,23 @@ const std::vector<int>& viewsServed(int command, bool stockMode) {
 bool servesView(int command, int view, bool stockMode) {
     const std::vector<int>& views = viewsServed(command, stockMode);
     return views.empty() || std::find(views.begin(), views.end(), view) != views.end();
+}
+
+int paintedLineEntry(int view, int line, int entries) {
+    if (line <= 1) return -1;
+    switch (view) {
+        case 9:
+        case 14:
+        case 15:
+        case 17:
+        case 25:
+            break;
+        default:
+            return -1;
+    }
+    // Only entries that exist: an entry equal to the count would lie past the report's last line.
+    const int entry = line - 2;
+    return entry < entries ? entry : -1;
 }
 
 std::string articleCountLine(const AppState& app) {

@@ -10,6 +10,7 @@
 
 #include "app/app_state.h"
 #include "base/text_page.h"
+#include "catalogue/catalogue_article.h"
 
 namespace kvx {
 
@@ -29,6 +30,8 @@ inline constexpr const char* kNotImplemented = "Feature not implemented!";
 
 // The list a view shows (kCatalogueList for the catalogue browser), or kNoList for painted views.
 int listKindOfView(int view);
+// Column titles and widths of a list kind (empty for kinds whose lists are not kept by this program yet).
+std::vector<ListColumn> listColumns(int kind, bool netPrices);
 // Views 1..6, 8..12 and 16..18 use their number as help context; all others 0.
 int helpContextOfView(int view);
 
@@ -38,11 +41,17 @@ bool isStockCommand(int command);
 const std::vector<int>& viewsServed(int command, bool stockMode);
 bool servesView(int command, int view, bool stockMode);
 
+// Line-based selection in painted views: the entry chosen by a click on text line `line` of `view`, or
+// -1 when the click selects nothing. `entries` is the number of selectable entries the view shows
+// (cost centres of the report in views 9, 14 and 15, calculations in 17, internet addresses in 25); the
+// entry of line l is l - 2, so line 1 (the heading) never selects.
+int paintedLineEntry(int view, int line, int entries);
+
 // ---- start page and about box ----
 struct StartPageLine {
     std::string text;  // UTF-8
     int pointSize = 12;
-    bool bold = false;
+    bool italic = false;  // style byte 1
 };
 struct StartPage {
     std::vector<StartPageLine> centred;  // drawn centred, one below the other, all in "ARIAL"

@@ -3,33 +3,75 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDate>
-#include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
+#include <QFontMetrics>
 #include <QStatusBar>
-#include <QTime>
+#include <QSysInfo>
+#include <QThread>
+#include <QVBoxLayout>
 
 #include "app/catalogue_commands.h"
 #include "app/menus.h"
 #include "app/startup.h"
+#include "app/ui/tzusatzform.h"
 #include "app/ui/view_canvas.h"
 #include "base/cp1252.h"
 #include "base/io_error.h"
+#include "framework/dialog_options.h"
 #include "framework/messages.h"
+#include "framework/modal_runner.h"
+#include "framework/tkolistview.h"
+#include "framework/tkosplitter.h"
+#include "framework/tkotreeview.h"
 
 namespace kvx {
 
 namespace {
 constexpr int kStatusWidths[4] = {120, 120, 240, 240};
 constexpr int kMessagePanel = 2;
+constexpr int kTreeWidth = 300;
 }  // namespace
 
+// The window as the dispatcher sees it.
+class tfzgwwindow::Port final : public WindowPort {
+  public:
+    explicit Port(tfzgwwindow& w) : m_w(w) {}
+    int currentView() const override { return m_w.viewNumber(); }
+    void enterView(int view, int menu, const std::string& title) override { m_w.portEnterView(view, menu, title); }
+    bool leaveView() override { return m_w.portLeaveView(); }
+    void showList(int kind, bool withTree) override { m_w.showListControl(kind, withTree); }
+    void hideList() override { m_w.hideListControl(); }
+    int visibleListKind() const override { return m_w.visibleListKind(); }
+    void fillList(const ListContent& content) override { m_w.fillListControl(content); }
+    void setTree(const GroupTree& tree) override { m_w.setTreeNodes(tree); }
+    void selectTreeNode(std::uint32_t data) override { m_w.m_tree->selectNode(static_cast<std::int32_t>(data), true); }
+    void showInformationPage(const InfoPage& page) override { m_w.m_info->showPage(page); }
+    void notImplemented() override { m_w.notImplementedBox(); }
+    void refreshStatusPanels() override { m_w.refreshStatusPanels(); }
+    void repaint() override {
+        m_w.updateClient();
+        m_w.repaintView();
+    }
+    void closeWindow() override { m_w.close(); }
+    void help(int command) override { m_w.help(command); }
+
+  private:
+    tfzgwwindow& m_w;
+};
+
 tfzgwwindow::tfzgwwindow(FileSystem& fs, const Clock& clock, const std::string& programDir, Options options)
-    : TKowindow(nullptr, 1), m_app(std::make_unique<AppState>(fs, clock, programDir)), m_ui(this), m_options(options) {
+    : TKowindow(nullptr, 1),
+      m_app(std::make_unique<AppState>(fs, clock, programDir)),
+      m_ui(this),
+      m_port(std::make_unique<Port>(*this)),
+      m_dispatcher(std::make_unique<Dispatcher>(*m_app, m_ui, *m_port)),
+      m_options(options) {
     m_app->trace.line(m_app->trace.windowFlag, "tfzgwwindow.createnew start");
     tcreateactions();
     setupwindow();
+    m_info = new tzusatzform(this);
+    m_info->setDetailFont(fontOf(FontSlot::Detail));
+    createClient();
+    m_dispatcher->setPlatformValues(platformValues());
     m_idleTimer.setSingleShot(true);
     connect(&m_idleTimer, &QTimer::timeout, this, [this] {
         if (idleStep()) scheduleIdle();
@@ -47,19 +89,21 @@ void tfzgwwindow::tcreateactions() {
     // The help engine of the old systems does not exist here, so help stays disabled.
     setHelpEnabled(false);
     setStartView(1, 401);
+    setHelpContext(helpContextOfView(1));
     tick();
 }
 
 void tfzgwwindow::setupwindow() {
     TKowindow::setupwindow();
     setWindowTitle(QStringLiteral("KORVANEX"));
-    setCaptionSuffix(QStringLiteral(" - KORVANEX"));
     loadSettings(*m_app);
+    QFont own(QStringLiteral("Arial"), 8);
+    own.setStyleHint(QFont::SansSerif);
+    setFont(own);
+    applyFonts();
     createScrollBar(1, Qt::Vertical, -100, 100, 0, 20, 1);
     createScrollBar(2, Qt::Horizontal, -100, 100, 0, 10, 1);
     createStatusBar();
-    m_canvas = new ViewCanvas(this);
-    setCentralWidget(m_canvas);
     rebuildMenu();
     m_clockTimer.setInterval(30000);
     connect(&m_clockTimer, &QTimer::timeout, this, [this] { tick(); });
@@ -67,16 +111,41 @@ void tfzgwwindow::setupwindow() {
     resize(1100, 720);
 }
 
+// The client area: the painted canvas, or the splitter with the group tree and the list control.
+void tfzgwwindow::createClient() {
+    m_client = new QWidget(this);
+    auto* layout = new QVBoxLayout(m_client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_canvas = new ViewCanvas(m_client);
+    m_canvas->onLineClick = [this](int line, bool dbl) { guarded([&] { m_dispatcher->onPaintedLine(line, dbl); }); };
+    m_tree = new tkotreeview(m_client);
+    m_tree->setFont(fontOf(FontSlot::Tree));
+    m_tree->setClickHandler([this](int low, int high) {
+        const auto data = static_cast<std::uint32_t>(low & 0xFFFF) | static_cast<std::uint32_t>(high & 0xFFFF) << 16;
+        guarded([&] { m_dispatcher->onTreeNode(data); });
+    });
+    m_tree->hide();
+    m_splitter = new tkosplitter(tkosplitter::Side::Left, kTreeWidth, m_client);
+    m_splitter->setHandleWidth(5);
+    m_list = nullptr;
+    showListControl(kCatalogueList, true);  // created at start, hidden until the browser is shown
+    layout->addWidget(m_canvas);
+    layout->addWidget(m_splitter);
+    setCentralWidget(m_client);
+    setListControl(m_splitter);
+    hideListControl();
+}
+
 void tfzgwwindow::createStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setFixedHeight(20);
     bar->setSizeGripEnabled(false);
-    for (int i = 0; i < 4; ++i) {
-        m_panels[static_cast<std::size_t>(i)] = new QLabel(bar);
-        m_panels[static_cast<std::size_t>(i)]->setFixedWidth(kStatusWidths[i]);
-        m_panels[static_cast<std::size_t>(i)]->setFrameShape(QFrame::Panel);
-        m_panels[static_cast<std::size_t>(i)]->setFrameShadow(QFrame::Sunken);
-        bar->addWidget(m_panels[static_cast<std::size_t>(i)]);
+    for (std::size_t i = 0; i < 4; ++i) {
+        m_panels[i] = new QLabel(bar);
+        m_panels[i]->setFixedWidth(kStatusWidths[i]);
+        m_panels[i]->setFrameShape(QFrame::Panel);
+        m_panels[i]->setFrameShadow(QFrame::Sunken);
+        bar->addWidget(m_panels[i]);
     }
     setMessageStatusBar(bar, kMessagePanel);
     refreshStatusPanels();
@@ -96,11 +165,28 @@ void tfzgwwindow::rebuildMenu() {
     buildMainMenu(
         menuNumber(), [conditions](int number, MenuTable& table) { return fillProgramMenu(number, table, conditions); },
         0, {}, [this](int command) { dispatch(command); });
+    repaintView();
+}
+
+QFont tfzgwwindow::fontOf(FontSlot slot) const {
+    return m_fonts[static_cast<std::size_t>(slot)];
+}
+
+void tfzgwwindow::applyFonts() {
+    for (int i = 0; i < 5; ++i) {
+        const auto slot = static_cast<FontSlot>(i);
+        QFont fallback(QStringLiteral("Arial"), 10);
+        fallback.setStyleHint(QFont::SansSerif);
+        m_fonts[static_cast<std::size_t>(i)] = fontFromDescription(m_app->settings.font(slot)).value_or(fallback);
+    }
+    dialogOptions().dialogFont = fontOf(FontSlot::Dialog);
+    if (m_list != nullptr) m_list->setListFont(fontOf(FontSlot::List));
+    if (m_tree != nullptr) m_tree->setFont(fontOf(FontSlot::Tree));
+    if (m_info != nullptr) m_info->setDetailFont(fontOf(FontSlot::Detail));
 }
 
 void tfzgwwindow::tick() {
-    const CalendarDate d = m_app->clock().today();
-    m_today = encodeDate(d);
+    m_today = encodeDate(m_app->clock().today());
     m_timeOfDay = m_app->clock().secondsSinceMidnight();
 }
 
@@ -119,8 +205,9 @@ bool tfzgwwindow::idleStep() {
         case 1:
             app.startupPhase = 0;
             startupPhase1();
-            return false;
+            return !m_closedForGood;
         default:
+            guarded([&] { m_dispatcher->idleFill(); });
             return false;
     }
 }
@@ -133,6 +220,7 @@ void tfzgwwindow::startupPhase1() {
             close();
             return;
         }
+        m_dispatcher->catalogueLoaded();
     } catch (const IoError& e) {
         showError(QStringLiteral("FEHLER"), QString::fromStdString(e.what()));
         app.forcedClose = true;
@@ -140,28 +228,140 @@ void tfzgwwindow::startupPhase1() {
         return;
     }
     refreshStatusPanels();
+    updateClient();
     repaintView();
 }
 
-void tfzgwwindow::dispatch(int command) {
+void tfzgwwindow::guarded(const std::function<void()>& action) {
     if (m_closedForGood) return;
     try {
-        runCommand(command);
+        action();
     } catch (const IoError& e) {
         // The run-time I/O error ends the command; the program goes on with the next event.
         showError(QStringLiteral("FEHLER"), QString::fromStdString(e.what()));
     }
+    scheduleIdle();
 }
 
-void tfzgwwindow::runCommand(int command) {
-    switch (command) {
-        case 1:
-            close();
-            return;
-        default:
-            showInformation(QStringLiteral("Feature not implemented!"));
-            return;
+void tfzgwwindow::dispatch(int command) {
+    guarded([&] { m_dispatcher->dispatch(command); });
+}
+
+void tfzgwwindow::notImplementedBox() {
+    modalRunner().showMessage(MessageKind::Information, QString(), QString::fromUtf8(kNotImplemented));
+}
+
+void tfzgwwindow::help(int command) {
+    if (command == 91) helpContents();
+    if (command == 92) helpOnCurrentContext();
+    if (command == 93) helpIndexSearch();
+}
+
+// ---- views ----
+
+QString tfzgwwindow::composeCaption(const QString& path) const {
+    return path.isEmpty() ? QStringLiteral("KORVANEX") : path + QStringLiteral(" - KORVANEX");
+}
+
+void tfzgwwindow::portEnterView(int view, int menu, const std::string& title) {
+    TKowindow::enterView(static_cast<std::uint16_t>(view), static_cast<std::uint16_t>(menu),
+                         QString::fromStdString(title), true);
+    setHelpContext(helpContextOfView(view));
+    rebuildMenu();
+    hideListControl();
+}
+
+bool tfzgwwindow::portLeaveView() {
+    if (!TKowindow::leaveView()) return false;
+    setHelpContext(helpContextOfView(viewNumber()));
+    rebuildMenu();
+    return true;
+}
+
+void tfzgwwindow::showListControl(int kind, bool withTree) {
+    if (m_list == nullptr || m_list->tag() != kind) {
+        tkolistview::Options options;
+        options.tag = kind;
+        options.hotTrack = true;
+        auto* list = new tkolistview(m_splitter, options);
+        list->setListFont(fontOf(FontSlot::List));
+        const QFontMetrics metrics(fontOf(FontSlot::List));
+        for (const ListColumn& c : listColumns(kind, m_app->settings.netPrices()))
+            list->addColumn(QString::fromStdString(c.title), c.width * metrics.averageCharWidth() + 12,
+                            c.rightAligned ? 1 : 0);
+        auto handler = [this, kind](RowClick click) {
+            return [this, kind, click](int low, int) { guarded([&] { m_dispatcher->onListRow(kind, low, click); }); };
+        };
+        list->setClickHandler(handler(RowClick::Click));
+        list->setContextHandler(handler(RowClick::Right));
+        list->setDoubleClickHandler(handler(RowClick::Double));
+        if (m_list == nullptr) {
+            m_splitter->setPanes(m_tree, list);
+        } else {
+            delete m_splitter->replaceWidget(1, list);
+        }
+        m_list = list;
     }
+    m_tree->setVisible(withTree);
+    m_list->show();
+    m_splitter->show();
+    m_canvas->hide();
+    m_list->setFocus();
+}
+
+void tfzgwwindow::hideListControl() {
+    m_splitter->hide();
+    m_canvas->show();
+    updateClient();
+}
+
+int tfzgwwindow::visibleListKind() const {
+    return m_splitter->isHidden() || m_list == nullptr ? kNoList : m_list->tag();
+}
+
+void tfzgwwindow::fillListControl(const ListContent& content) {
+    m_list->setUpdatesEnabled(false);
+    m_list->clearRows();
+    for (const ListContent::Row& row : content.rows) {
+        QStringList cells;
+        for (const std::string& cell : row.cells) cells << QString::fromStdString(cell);
+        m_list->addRow(cells, row.datum);
+    }
+    if (content.selectedRow >= 0) m_list->selectRowNumber(content.selectedRow + 1);
+    m_list->setUpdatesEnabled(true);
+}
+
+void tfzgwwindow::setTreeNodes(const GroupTree& tree) {
+    m_tree->clearNodes();
+    const std::function<void(QTreeWidgetItem*, const GroupTreeNode&)> add = [&](QTreeWidgetItem* parent,
+                                                                                const GroupTreeNode& node) {
+        const QString text = QString::fromStdString(node.text);
+        QTreeWidgetItem* item =
+            parent == nullptr ? m_tree->addNode(text, node.data) : m_tree->addChildNode(parent, text, node.data);
+        for (const GroupTreeNode& child : node.children) add(item, child);
+    };
+    for (const GroupTreeNode& root : tree.roots) add(nullptr, root);
+}
+
+void tfzgwwindow::updateClient() {
+    const int view = viewNumber();
+    m_canvas->setPageFont(fontOf(Dispatcher::fontOfView(view)));
+    if (view == 1)
+        m_canvas->setStartPage(startPage(*m_app));
+    else
+        m_canvas->setPage(m_dispatcher->pageOfView(view));
+}
+
+PlatformValues tfzgwwindow::platformValues() const {
+    PlatformValues p;
+    p.environment = [](const std::string& name) { return qEnvironmentVariable(name.c_str()).toStdString(); };
+    p.hostName = QSysInfo::machineHostName().toStdString();
+    p.processorCount = QThread::idealThreadCount();
+    p.processorName = QSysInfo::currentCpuArchitecture().toStdString();
+    p.osName = QSysInfo::prettyProductName().toStdString();
+    p.osVersion = QSysInfo::kernelVersion().toStdString();
+    p.platformId = QSysInfo::kernelType().toStdString();
+    return p;
 }
 
 void tfzgwwindow::closeEvent(QCloseEvent* event) {
@@ -181,79 +381,9 @@ void tfzgwwindow::closeEvent(QCloseEvent* event) {
     }
     m_clockTimer.stop();
     m_idleTimer.stop();
+    m_info->hide();
     m_closedForGood = true;
     event->accept();
-}
-
-QStringList tfzgwwindow::describe(const QString& what) {
-    QStringList out;
-    const bool all = what == QStringLiteral("all");
-    if (all || what == QStringLiteral("view")) {
-        out << QStringLiteral("view %1 \"%2\" menu %3").arg(viewNumber()).arg(windowTitle()).arg(menuNumber());
-        for (const QString& line : textPageLines(m_canvas->page())) out << QStringLiteral("| ") + line;
-    }
-    if (all || what == QStringLiteral("status")) {
-        QStringList panels;
-        for (QLabel* p : m_panels) panels << QStringLiteral("[%1]").arg(p->text());
-        out << QStringLiteral("status ") + panels.join(QLatin1Char(' '));
-    }
-    if (what == QStringLiteral("settings")) out << describeSettings();
-    if (what == QStringLiteral("files")) out << describeFiles();
-    if (all || what == QStringLiteral("menu")) {
-        out << QStringLiteral("menu %1").arg(menuNumber());
-        for (const QString& line : menuTreeText(menuTree()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            out << QStringLiteral("  ") + line;
-    }
-    return out;
-}
-
-QStringList tfzgwwindow::describeSettings() const {
-    const SettingsRecord& s = m_app->settings;
-    auto text = [&](std::size_t offset, std::size_t capacity) {
-        return QString::fromStdString(cp1252ToUtf8(s.text(offset, capacity)));
-    };
-    return {QStringLiteral("settings dirty=%1 mode=%2 prices=%3 filter=\"%4\" number215=%5 catalogue-date=%6")
-                .arg(s.dirty() ? 1 : 0)
-                .arg(s.stockMode() ? QStringLiteral("stock") : QStringLiteral("simple"))
-                .arg(s.netPrices() ? QStringLiteral("Netto") : QStringLiteral("Brutto"))
-                .arg(QString::fromStdString(cp1252ToUtf8(s.statusFilterAbbreviations())))
-                .arg(s.rangedNumber())
-                .arg(s.catalogueDate()),
-            QStringLiteral("company \"%1\" \"%2\"").arg(text(SettingsRecord::kCompanyName, 40),
-                                                       text(SettingsRecord::kCompanyTown, 40)),
-            QStringLiteral("text folder \"%1\"").arg(text(SettingsRecord::kTextFolder, 120).replace(
-                QString::fromStdString(m_app->programDir()), QStringLiteral("<program>/")))};
-}
-
-QStringList tfzgwwindow::describeFiles() const {
-    QStringList out;
-    QDirIterator it(QString::fromStdString(m_app->programDir()), QDir::Files, QDirIterator::Subdirectories);
-    const QDir base(QString::fromStdString(m_app->programDir()));
-    QStringList names;
-    while (it.hasNext()) {
-        const QString path = base.relativeFilePath(it.next());
-        if (path == QStringLiteral("transcript.txt") || path.endsWith(QStringLiteral(".pdf"))) continue;
-        names << path;
-    }
-    names.sort();
-    for (const QString& name : names) out << QStringLiteral("file %1 %2").arg(name).arg(QFileInfo(base.filePath(name)).size());
-    if (out.isEmpty()) out << QStringLiteral("no files");
-    return out;
-}
-
-bool tfzgwwindow::scriptSelectTree(const QString&, QString& error) {
-    error = QStringLiteral("no group tree in this view");
-    return false;
-}
-
-bool tfzgwwindow::scriptClickRow(int, RowClick, QString& error) {
-    error = QStringLiteral("no list in this view");
-    return false;
-}
-
-bool tfzgwwindow::scriptClickLine(int line, bool doubleClick, QString&) {
-    if (m_canvas->onLineClick) m_canvas->onLineClick(line, doubleClick);
-    return true;
 }
 
 }  // namespace kvx

@@ -1,5 +1,6 @@
 // The main window: owns the application's state for the run, loads the data in two idle phases, routes
-// every menu command to the dispatcher, shows the views and the status line, and writes back at quit.
+// every menu command to the dispatcher, shows the views (lists, the catalogue browser with its group
+// tree, painted pages), the status line and the information form, and writes back at quit.
 #pragma once
 
 #include <QLabel>
@@ -9,14 +10,17 @@
 #include <memory>
 
 #include "app/app_state.h"
+#include "app/dispatcher.h"
 #include "app/ui/qt_user_interface.h"
 #include "framework/ko_window.h"
 
 namespace kvx {
 
-enum class RowClick { Click, Right, Double };
-
 class ViewCanvas;
+class tkolistview;
+class tkosplitter;
+class tkotreeview;
+class tzusatzform;
 
 class tfzgwwindow final : public TKowindow {
     Q_OBJECT
@@ -31,6 +35,7 @@ class tfzgwwindow final : public TKowindow {
 
     AppState& app() { return *m_app; }
     UserInterface& ui() { return m_ui; }
+    Dispatcher& dispatcher() { return *m_dispatcher; }
 
     // One call of the idle handler; true when it wants to be called again.
     bool idleStep();
@@ -41,8 +46,11 @@ class tfzgwwindow final : public TKowindow {
     bool isClosedForGood() const { return m_closedForGood; }
 
     // ---- for the script driver ----
+    // what = view | status | menu | tree | info | settings | files | all
     QStringList describe(const QString& what);
+    // Clicks the tree node with that datum, or the first whose text starts with the argument.
     bool scriptSelectTree(const QString& argument, QString& error);
+    // Clicks row `row` (0-based) of the visible list.
     bool scriptClickRow(int row, RowClick kind, QString& error);
     bool scriptClickLine(int line, bool doubleClick, QString& error);
 
@@ -50,26 +58,56 @@ class tfzgwwindow final : public TKowindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    QString composeCaption(const QString& path) const override;
 
   private:
+    class Port;
+    friend class Port;
+
     void tcreateactions();
+    void createClient();
     void createStatusBar();
     void refreshStatusPanels();
     void rebuildMenu();
-    void runCommand(int command);
+    void applyFonts();
+    QFont fontOf(FontSlot slot) const;
     void scheduleIdle();
     void startupPhase1();
     void tick();
+    void guarded(const std::function<void()>& action);
+
+    // What the port does.
+    void portEnterView(int view, int menu, const std::string& title);
+    bool portLeaveView();
+    void showListControl(int kind, bool withTree);
+    void hideListControl();
+    int visibleListKind() const;
+    void fillListControl(const ListContent& content);
+    void setTreeNodes(const GroupTree& tree);
+    void updateClient();
+    void notImplementedBox();
+    void help(int command);
+    PlatformValues platformValues() const;
+
+    QStringList describeView() const;
     QStringList describeSettings() const;
     QStringList describeFiles() const;
 
     std::unique_ptr<AppState> m_app;
     QtUserInterface m_ui;
+    std::unique_ptr<Port> m_port;
+    std::unique_ptr<Dispatcher> m_dispatcher;
     Options m_options;
     QTimer m_idleTimer;
     QTimer m_clockTimer;
     std::array<QLabel*, 4> m_panels{};
+    std::array<QFont, 5> m_fonts;
+    QWidget* m_client = nullptr;
     ViewCanvas* m_canvas = nullptr;
+    tkosplitter* m_splitter = nullptr;
+    tkotreeview* m_tree = nullptr;
+    tkolistview* m_list = nullptr;
+    tzusatzform* m_info = nullptr;
     bool m_closedForGood = false;
     DateNumber m_today = 0;
     int m_timeOfDay = 0;

@@ -1,36 +1,70 @@
 // Painted views.
 #include "app/ui/view_canvas.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
 namespace kvx {
 
+namespace {
+constexpr int kStartTop = 24;
+constexpr int kMargin = 4;
+}  // namespace
+
 ViewCanvas::ViewCanvas(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
+    p.setColor(QPalette::WindowText, Qt::black);
     setPalette(p);
+    m_cell = cellSizeFromFont(m_font);
 }
 
 int ViewCanvas::lineAt(int y) const {
-    const CellSize cell = cellSizeFromFont(m_font);
-    return static_cast<int>(std::lround(static_cast<double>(y + 5) / std::max(1, cell.lineHeight)));
+    return static_cast<int>(std::lround(static_cast<double>(y + 5) / std::max(1, m_cell.lineHeight)));
 }
 
 void ViewCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (customPaint) {
-        customPaint(painter);
+    painter.setPen(Qt::black);
+    if (m_start) {
+        paintStartPage(painter);
         return;
     }
+    // The cell size is taken from the font before every pass: a dialog shown in between may have left
+    // its own.
     painter.setFont(m_font);
+    m_cell = cellSizeFromFont(m_font);
     TextViewGeometry g;
-    g.cell = cellSizeFromFont(m_font);
-    g.leftMargin = 0;
+    g.cell = m_cell;
+    g.leftMargin = kMargin;
     g.topMargin = 0;
     drawTextPage(painter, m_page, g);
+}
+
+void ViewCanvas::paintStartPage(QPainter& painter) {
+    int y = kStartTop;
+    QFont font;
+    for (const StartPageLine& line : m_start->centred) {
+        font = QFont(QStringLiteral("Arial"), line.pointSize);
+        font.setStyleHint(QFont::SansSerif);
+        font.setItalic(line.italic);
+        painter.setFont(font);
+        const QFontMetrics metrics(font);
+        painter.drawText(QRect(0, y, width(), metrics.height()), Qt::AlignHCenter | Qt::AlignVCenter,
+                         QString::fromStdString(line.text));
+        y += metrics.height() + metrics.height() / 4;
+    }
+    // The stock block lies on the text lines of the last font drawn with.
+    painter.setFont(font);
+    m_cell = cellSizeFromFont(font);
+    TextViewGeometry g;
+    g.cell = m_cell;
+    g.leftMargin = kMargin;
+    g.topMargin = 0;
+    drawTextPage(painter, m_start->stockBlock, g);
 }
 
 void ViewCanvas::mousePressEvent(QMouseEvent* event) {

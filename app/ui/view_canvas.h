@@ -1,10 +1,12 @@
-// The client area of the painted views: draws the current text page at character cells and reports
-// clicks by text line.
+// The client area of the painted views: draws the start page, or the current text page at character
+// cells, and reports clicks by text line.
 #pragma once
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 
+#include "app/main_views.h"
 #include "base/text_page.h"
 #include "framework/text_view.h"
 
@@ -18,18 +20,24 @@ class ViewCanvas final : public QWidget {
 
     void setPage(TextPage page) {
         m_page = std::move(page);
+        m_start.reset();
         update();
     }
     const TextPage& page() const { return m_page; }
+    // The start view: centred lines in their own fonts and the stock block in the page font.
+    void setStartPage(StartPage page) {
+        m_start = std::move(page);
+        update();
+    }
+    const std::optional<StartPage>& startPage() const { return m_start; }
     void setPageFont(const QFont& font) {
         m_font = font;
         update();
     }
+    const QFont& pageFont() const { return m_font; }
     // Line of a click at vertical position y: (y + 5) / line height, rounded.
     int lineAt(int y) const;
     std::function<void(int line, bool doubleClick)> onLineClick;
-    // Optional painter for views that draw more than text (the start page).
-    std::function<void(QPainter&)> customPaint;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,8 +45,12 @@ class ViewCanvas final : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    void paintStartPage(QPainter& painter);
+
     TextPage m_page;
+    std::optional<StartPage> m_start;
     QFont m_font;
+    CellSize m_cell;  // of the font the last paint drew with
 };
 
 }  // namespace kvx

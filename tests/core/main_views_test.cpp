@@ -27,9 +27,9 @@ TEST(StartPage, LinesFontsAndStockBlock) {
     ASSERT_EQ(simple.centred.size(), 5u);
     EXPECT_EQ(simple.centred[0].text, "KORVANEX");
     EXPECT_EQ(simple.centred[0].pointSize, 30);
-    EXPECT_TRUE(simple.centred[0].bold);
+    EXPECT_TRUE(simple.centred[0].italic);
     EXPECT_EQ(simple.centred[1].pointSize, 20);
-    EXPECT_FALSE(simple.centred[2].bold);
+    EXPECT_FALSE(simple.centred[2].italic);
     EXPECT_EQ(simple.centred[4].text, count + " Artikel, Datenbestand vom 30.10.16")
         << "art.dat has a positive time stamp";
     EXPECT_TRUE(simple.stockBlock.items.empty());
@@ -111,6 +111,19 @@ TEST(InfoForm, HeightRule) {
                         {kInfoStockHistory, 50, 60, 30},
                         {kInfoDemand, -4, 0, 10}};
     for (const Row& r : rows) EXPECT_EQ(infoFormLines(r.type, r.positions, r.pageLines), r.lines) << r.type;
+}
+
+TEST(PaintedViews, LineSelection) {
+    struct Row {
+        int view, line, entries, entry;
+    };
+    const Row rows[] = {
+        {9, 1, 20, -1},  {9, 2, 20, 0},  {9, 21, 20, 19}, {9, 22, 20, -1}, {14, 5, 20, 3},
+        {15, 0, 20, -1}, {17, 2, 1, 0},  {17, 3, 1, -1},  {25, 4, 3, 2},   {25, 5, 3, -1},
+        {30, 5, 99, -1}, {1, 3, 99, -1}, {13, 4, 20, -1}, {25, -7, 3, -1},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(paintedLineEntry(r.view, r.line, r.entries), r.entry) << r.view << " line " << r.line;
 }
 
 TEST(Views, ListKindsAndHelpContexts) {

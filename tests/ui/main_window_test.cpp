@@ -1,0 +1,94 @@
+// The main window on the offscreen platform with the demo catalogue: start page, catalogue browser with
+// tree, splitter and filled list, the information form, and going back. With KVX_SCREENSHOT_DIR set it
+// also saves the start page and the catalogue browser as PNG files there.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
+#include <filesystem>
+
+#include "answering_runner.h"
+#include "app/ui/tfzgwwindow.h"
+#include "base/clock.h"
+#include "base/file_system.h"
+
+namespace kvx {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() / ("kvx-main-window-" + std::to_string(::getpid()));
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        const fs::path demo = fs::path(__FILE__).parent_path().parent_path().parent_path() / "data" / "zelvodaten";
+        if (!fs::exists(demo / "art.js")) GTEST_SKIP() << "no demo catalogue in " << demo;
+        fs::copy(demo, m_dir / "zelvodaten", fs::copy_options::recursive);
+        m_previous = fs::current_path();
+        fs::current_path(m_dir);
+    }
+    void TearDown() override {
+        if (!m_previous.empty()) fs::current_path(m_previous);
+        fs::remove_all(m_dir);
+    }
+    static void screenshot(QWidget& w, const char* name) {
+        const QByteArray folder = qgetenv("KVX_SCREENSHOT_DIR");
+        if (folder.isEmpty()) return;
+        QCoreApplication::processEvents();  // pending layouts and paints
+        ASSERT_TRUE(w.grab().save(QDir(QString::fromLocal8Bit(folder)).filePath(QString::fromLatin1(name))));
+    }
+
+    fs::path m_dir;
+    fs::path m_previous;
+};
+
+TEST_F(MainWindowTest, StartPageBrowserAndBack) {
+    test::AnsweringRunner runner;
+    runner.questionAnswers = {true};  // build the catalogue from the demo sources
+    PosixFileSystem files;
+    FixedClock clock({2026, 12, 8}, 9 * 3600);
+    tfzgwwindow window(files, clock, m_dir.string() + "/", {false});
+    window.show();
+    for (int guard = 0; guard < 10 && window.idleStep(); ++guard) {
+    }
+    ASSERT_FALSE(window.isClosedForGood());
+    ASSERT_GE(window.app().catalogue.articleCount(), 2);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("KORVANEX"));
+    const QStringList start = window.describe(QStringLiteral("view"));
+    EXPECT_TRUE(start.join(u'\n').contains(QString::number(window.app().catalogue.articleCount()) +
+                                           QStringLiteral(" Artikel, Datenbestand vom ")));
+    screenshot(window, "start-page.png");
+
+    window.dispatch(121);
+    EXPECT_EQ(window.viewNumber(), 3);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Artikel-Liste - KORVANEX"));
+    QString error;
+    ASSERT_TRUE(window.scriptSelectTree(QStringLiteral("A0102"), error)) << error.toStdString();
+    window.idleStep();
+    const QStringList view = window.describe(QStringLiteral("view"));
+    ASSERT_GE(view.size(), 3);
+    EXPECT_EQ(view[1], QStringLiteral("list kind 3, 84 rows"));
+    EXPECT_TRUE(view[2].startsWith(QStringLiteral("columns: Nr | A-Nr | Ort | Name | Beschreibung | BPreis(€)")));
+    ASSERT_TRUE(window.scriptClickRow(3, RowClick::Click, error)) << error.toStdString();
+    screenshot(window, "catalogue-browser.png");
+
+    window.dispatch(142);
+    const QStringList info = window.describe(QStringLiteral("info"));
+    ASSERT_FALSE(info.isEmpty());
+    EXPECT_TRUE(info[0].startsWith(QStringLiteral("info \"Artikel\" type 0")));
+
+    window.dispatch(100);
+    EXPECT_EQ(window.viewNumber(), 1);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("KORVANEX"));
+    EXPECT_TRUE(runner.messages.size() == 1) << "only the import's own message";
+    runner.questionAnswers = {true};
+    window.dispatch(1);
+    EXPECT_TRUE(window.isClosedForGood());
+}
+
+}  // namespace
+}  // namespace kvx
