@@ -38,12 +38,14 @@ Tkodialog::Tkodialog(QWidget* owner, int dialogId)
       m_dialogId(dialogId) {
     ++g_openDialogs;
     trace(1, QStringLiteral("tkodialog.Create 1"));
+    trace(2, QStringLiteral("tkodialog.Create 2"));
     Qt::WindowFlags flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                             Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint;
     if (dialogOptions().systemMenu) flags |= Qt::WindowSystemMenuHint;
     setWindowFlags(flags);
     setWindowTitle(QStringLiteral("Dialog"));
     resize(435, 300);
+    trace(2, QStringLiteral("tkodialog.create 4"));
     if (dialogOptions().dialogFont) {
         setFont(*dialogOptions().dialogFont);
     } else {
@@ -56,6 +58,7 @@ Tkodialog::Tkodialog(QWidget* owner, int dialogId)
 
 Tkodialog::~Tkodialog() {
     trace(2, QStringLiteral("tkodialog.destroy compos:") + QString::number(children().size()));
+    trace(2, QStringLiteral("dispose par "));
     if (m_modalResult == dlgid::kCancel) g_lastCancelled = true;
     --g_openDialogs;
     if (g_current == this) g_current = m_previous;

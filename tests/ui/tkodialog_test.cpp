@@ -5,14 +5,19 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 
 #include "answering_runner.h"
+#include "base/file_system.h"
+#include "base/trace.h"
 #include "framework/dialog_options.h"
 #include "framework/tkodialog.h"
 
@@ -486,6 +491,35 @@ TEST_F(DialogTest, PlacementCentresOnScreenOrParent) {
         if (placement == Placement::Declared) expected = QPoint(3 * 9, 4 * 14);
         EXPECT_EQ(d.pos(), expected) << static_cast<int>(placement);
     }
+}
+
+TEST_F(DialogTest, TraceLinesAtLevelOne) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString home = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    PosixFileSystem fs;
+    TraceLog log;
+    log.attach(fs);
+    log.level = 1;
+    dialogOptions().trace = &log;
+    {
+        AnsweringRunner runner;
+        FormDialog d;
+        d.setHeader(50, 14, QStringLiteral("Lager"));
+        runner.dialogAnswers.push_back([](Tkodialog& dialog) { dialog.pressButton(dlgid::kOk); });
+        d.execute();
+    }
+    log.close();
+    dialogOptions().trace = nullptr;
+    QFile file(dir.filePath(QStringLiteral("TRACE.TXT")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QDir::setCurrent(home);
+    EXPECT_EQ(text, QByteArray("tkodialog.Create 1\r\n"
+                               "tkodialog.setupwindow start Lager\r\n"
+                               "tkodialog.setupwindow ende:Lager\r\n"
+                               "tkodialog.okbutton 1\r\n"));
 }
 
 TEST_F(DialogTest, CurrentDialogAndOpenCount) {
