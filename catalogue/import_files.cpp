@@ -1,6 +1,8 @@
 // Line reading and buffered record writing for the catalogue import.
 #include "catalogue/import_files.h"
 
+#include <algorithm>
+
 #include "base/io_error.h"
 
 namespace kvx {
@@ -30,18 +32,26 @@ bool LineReader::next(std::string& line, std::size_t maxLength) {
     bool any = false;
     for (;;) {
         if (m_pos == m_len && !fill()) return any;
-        const char c = m_buffer[m_pos++];
         if (m_pendingLf) {
             m_pendingLf = false;
-            if (c == '\n') continue;
+            if (m_buffer[m_pos] == '\n') {
+                ++m_pos;
+                continue;
+            }
         }
-        if (c == '\n') return true;
-        if (c == '\r') {
-            m_pendingLf = true;
+        const char* const start = m_buffer.data() + m_pos;
+        const char* const end = m_buffer.data() + m_len;
+        const char* p = start;
+        while (p < end && *p != '\n' && *p != '\r') ++p;
+        const auto length = static_cast<std::size_t>(p - start);
+        any = any || length > 0;
+        if (line.size() < maxLength) line.append(start, std::min(length, maxLength - line.size()));
+        m_pos += length;
+        if (p < end) {
+            ++m_pos;
+            m_pendingLf = *p == '\r';
             return true;
         }
-        any = true;
-        if (line.size() < maxLength) line += c;
     }
 }
 

@@ -88,13 +88,13 @@ bool parseNameAndNumber(std::string_view rest, std::string& name, std::size_t ca
 }  // namespace
 
 std::string importText(std::string_view text, std::size_t capacity) {
-    std::string in(text.substr(0, capacity));
+    const std::string_view in = text.substr(0, capacity);
     std::string out;
     out.reserve(in.size());
     for (std::size_t i = 0; i < in.size(); ++i) {
         const auto c = static_cast<unsigned char>(in[i]);
         if (c != 0xC3) {
-            out += in[i];
+            out += c == 0xC2 ? ' ' : in[i];
             continue;
         }
         const int next = i + 1 < in.size() ? static_cast<unsigned char>(in[i + 1]) : -1;
@@ -117,9 +117,7 @@ std::string importText(std::string_view text, std::size_t capacity) {
         }
         if (next >= 0) ++i;
     }
-    for (char& c : out)
-        if (static_cast<unsigned char>(c) == 0xC2) c = ' ';
-    return out.substr(0, capacity);
+    return out;
 }
 
 ImportInteger parseImportInteger(std::string_view text) {
