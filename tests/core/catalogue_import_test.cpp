@@ -111,7 +111,9 @@ struct StepCase {
     bool ok;
 };
 
-void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const StepCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ImportStepTest : public ImportTest, public ::testing::WithParamInterface<StepCase> {};
 
