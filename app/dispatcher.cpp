@@ -30,8 +30,6 @@ bool Dispatcher::hasOperation(int command) const {
         case 204:
         case 246:
             return true;
-        case 170:
-            return static_cast<bool>(filterDialog);
         default:
             return false;
     }
@@ -79,13 +77,6 @@ void Dispatcher::run(int command) {
         case 142:
             articleInformation();
             break;
-        case 170:
-            if (filterDialog(m_app, m_ui)) {
-                m_window.refreshStatusPanels();
-                m_refill.request(kCatalogueList);
-                m_refill.request(kSearchList);
-            }
-            break;
         case 195:
             showTextFile();
             break;
@@ -119,7 +110,9 @@ void Dispatcher::run(int command) {
 // ---- views ----
 
 void Dispatcher::showCurrentView() {
-    const int kind = listKindOfView(m_window.currentView());
+    const int view = m_window.currentView();
+    int kind = listKindOfView(view);
+    if (kind != kNoList && m_window.lastListKindOf(view) != kNoList) kind = m_window.lastListKindOf(view);
     if (kind == kNoList) {
         m_window.hideList();
     } else {

@@ -36,7 +36,8 @@ class Dispatcher final {
     bool hasOperation(int command) const;
 
     // ---- views ----
-    // Shows what the current view shows: its list (the catalogue browser for view 3) or its painted page.
+    // Shows what the current view shows: the list it showed last, else its own list (the catalogue
+    // browser for view 3), or its painted page.
     void showCurrentView();
     // Idle phase 0: fills the visible list when its refill flag is set.
     void idleFill();
@@ -69,9 +70,6 @@ class Dispatcher final {
     void setDistributorAddress(std::string address) { m_address = std::move(address); }
     const std::string& distributorAddress() const { return m_address; }
     void setPlatformValues(PlatformValues values) { m_platform = std::move(values); }
-    // The availability filter dialog (command 170); true when confirmed. Until one is set, 170 has no
-    // operation.
-    std::function<bool(AppState&, UserInterface&)> filterDialog;
 
   private:
     void run(int command);

@@ -43,6 +43,9 @@ class WindowPort {
     virtual void hideList() = 0;
     // Kind of the list control while it is shown, else kNoList.
     virtual int visibleListKind() const = 0;
+    // Kind of the list last shown in `view` (a view may show another kind than its own, as the catalogue
+    // view shows search results), or kNoList when it never showed one.
+    virtual int lastListKindOf(int view) const = 0;
     // Clears the visible list and fills it completely.
     virtual void fillList(const ListContent& content) = 0;
 

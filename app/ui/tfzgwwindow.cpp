@@ -41,6 +41,7 @@ class tfzgwwindow::Port final : public WindowPort {
     void showList(int kind, bool withTree) override { m_w.showListControl(kind, withTree); }
     void hideList() override { m_w.hideListControl(); }
     int visibleListKind() const override { return m_w.visibleListKind(); }
+    int lastListKindOf(int view) const override { return m_w.lastListKindOf(view); }
     void fillList(const ListContent& content) override { m_w.fillListControl(content); }
     void setTree(const GroupTree& tree) override { m_w.setTreeNodes(tree); }
     void selectTreeNode(std::uint32_t data) override { m_w.m_tree->selectNode(static_cast<std::int32_t>(data), true); }
@@ -129,6 +130,7 @@ void tfzgwwindow::createClient() {
     m_splitter->setHandleWidth(5);
     m_list = nullptr;
     showListControl(kCatalogueList, true);  // created at start, hidden until the browser is shown
+    m_lastListKinds.clear();
     layout->addWidget(m_canvas);
     layout->addWidget(m_splitter);
     setCentralWidget(m_client);
@@ -302,6 +304,7 @@ void tfzgwwindow::showListControl(int kind, bool withTree) {
         }
         m_list = list;
     }
+    m_lastListKinds[viewNumber()] = kind;
     m_tree->setVisible(withTree);
     m_list->show();
     m_splitter->show();
@@ -317,6 +320,11 @@ void tfzgwwindow::hideListControl() {
 
 int tfzgwwindow::visibleListKind() const {
     return m_splitter->isHidden() || m_list == nullptr ? kNoList : m_list->tag();
+}
+
+int tfzgwwindow::lastListKindOf(int view) const {
+    const auto it = m_lastListKinds.find(view);
+    return it == m_lastListKinds.end() ? kNoList : it->second;
 }
 
 void tfzgwwindow::fillListControl(const ListContent& content) {

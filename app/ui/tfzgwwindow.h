@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <array>
+#include <map>
 #include <memory>
 
 #include "app/app_state.h"
@@ -82,6 +83,7 @@ class tfzgwwindow final : public TKowindow {
     void showListControl(int kind, bool withTree);
     void hideListControl();
     int visibleListKind() const;
+    int lastListKindOf(int view) const;
     void fillListControl(const ListContent& content);
     void setTreeNodes(const GroupTree& tree);
     void updateClient();
@@ -108,6 +110,7 @@ class tfzgwwindow final : public TKowindow {
     tkotreeview* m_tree = nullptr;
     tkolistview* m_list = nullptr;
     tzusatzform* m_info = nullptr;
+    std::map<int, int> m_lastListKinds;  // view -> kind of the list it showed last
     bool m_closedForGood = false;
     DateNumber m_today = 0;
     int m_timeOfDay = 0;

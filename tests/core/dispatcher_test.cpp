@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "base/clock.h"
 #include "base/fault_file_system.h"
 #include "catalogue_test_support.h"
@@ -45,6 +47,7 @@ class FakeWindow final : public WindowPort {
     }
     void showList(int kind, bool withTree) override {
         listKind = kind;
+        lastKinds[currentView()] = kind;
         treeShown = withTree;
     }
     void hideList() override {
@@ -52,6 +55,11 @@ class FakeWindow final : public WindowPort {
         treeShown = false;
     }
     int visibleListKind() const override { return listKind; }
+    int lastListKindOf(int view) const override {
+        const auto it = lastKinds.find(view);
+        return it == lastKinds.end() ? kNoList : it->second;
+    }
+    std::map<int, int> lastKinds;
     void fillList(const ListContent& content) override {
         filled = content;
         ++fills;
@@ -128,7 +136,7 @@ TEST_F(DispatcherTest, RulesByModeAndView) {
         {true, 1, 90, Runs},
         {false, 20, 90, Runs},
         {false, 1, 1, Runs},
-        {false, 1, 170, NotImplemented},
+        {false, 1, 188, NotImplemented},
         {false, 1, 204, Runs},
     };
     for (const Row& row : rows) {
@@ -206,6 +214,15 @@ TEST_F(DispatcherTest, BackReturnsAndStartViewStays) {
     dispatcher.dispatch(100);
     EXPECT_EQ(window.currentView(), 1);
     EXPECT_EQ(window.listKind, kNoList);
+}
+
+TEST_F(DispatcherTest, ReturningShowsTheListTheViewShowedLast) {
+    dispatcher.dispatch(121);
+    window.showList(kSearchList, true);  // the catalogue view showing search results
+    dispatcher.dispatch(204);
+    dispatcher.dispatch(100);
+    EXPECT_EQ(window.listKind, kSearchList);
+    EXPECT_TRUE(dispatcher.refill().pending(kSearchList));
 }
 
 TEST_F(DispatcherTest, GroupSelectedThenViewLeftBeforeIdleFillsWhenShownAgain) {
