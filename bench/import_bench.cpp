@@ -81,6 +81,8 @@ void generateSources(const fs::path& dir, int articles) {
     writeText(dir / "art.js", art + "];" + crlf);
 }
 
+fs::path* g_removeAtExit = nullptr;
+
 // A program directory with zelvodaten/ filled once per process; the benchmarks run inside it.
 const fs::path& workDirectory() {
     static const fs::path dir = [] {
@@ -93,9 +95,12 @@ const fs::path& workDirectory() {
             generateSources(d / "zelvodaten", 60000);
         }
         fs::current_path(d);
+        // Kept beyond the destruction of function statics, which runs before this exit handler.
+        g_removeAtExit = new fs::path(d);
         std::atexit([] {
             std::error_code ec;
-            fs::remove_all(workDirectory(), ec);
+            fs::current_path(fs::temp_directory_path(), ec);
+            fs::remove_all(*g_removeAtExit, ec);
         });
         return d;
     }();
