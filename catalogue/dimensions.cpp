@@ -1,6 +1,7 @@
 // Dimension extraction and the decimal number rule.
 #include "catalogue/dimensions.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <string>
 
@@ -60,8 +61,9 @@ bool parseDecimalNumber(std::string_view text, double& value) {
         }
     }
     if (!digits) return false;
-    value = std::strtod(s.c_str(), nullptr);
-    return true;
+    // from_chars reads the point whatever the process locale says (the Qt program runs in the user's).
+    const char* begin = s.data() + (s[0] == '+' ? 1 : 0);
+    return std::from_chars(begin, s.data() + s.size(), value).ec == std::errc();
 }
 
 Dimensions extractDimensions(std::string_view input) {

@@ -1,8 +1,8 @@
 // Criteria description and the short number form.
 #include "search/criteria_description.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "base/short_string.h"
 
@@ -29,8 +29,9 @@ std::string shortNumber(double value) {
     char buffer[64];
     const double magnitude = std::fabs(value);
     if (magnitude >= 1e6 || magnitude < 1e-3) {
-        std::snprintf(buffer, sizeof buffer, "%.5E", value);
-        std::string s(buffer);
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 5).ptr;
+        std::string s(buffer, end);
+        for (char& c : s) c = c == 'e' ? 'E' : c;
         const std::size_t e = s.find('E');
         std::string mantissa = s.substr(0, e);
         trimFraction(mantissa);
@@ -39,8 +40,9 @@ std::string shortNumber(double value) {
     // Digits in front of the point decide how many decimals remain for six significant digits.
     const int intDigits = magnitude < 1 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
     const int decimals = std::max(0, 6 - intDigits);
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string s(buffer);
+    // to_chars writes a point whatever the process locale says.
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals).ptr;
+    std::string s(buffer, end);
     trimFraction(s);
     return s == "-0" ? "0" : s;
 }
