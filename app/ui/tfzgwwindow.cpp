@@ -119,6 +119,7 @@ void tfzgwwindow::createClient() {
     layout->setContentsMargins(0, 0, 0, 0);
     m_canvas = new ViewCanvas(m_client);
     m_canvas->onLineClick = [this](int line, bool dbl) { guarded([&] { m_dispatcher->onPaintedLine(line, dbl); }); };
+    m_canvas->firstLine = [this] { return scrollState(Qt::Vertical).position; };
     m_tree = new tkotreeview(m_client);
     m_tree->setFont(fontOf(FontSlot::Tree));
     m_tree->setClickHandler([this](int low, int high) {
@@ -268,6 +269,7 @@ QString tfzgwwindow::composeCaption(const QString& path) const {
 void tfzgwwindow::portEnterView(int view, int menu, const std::string& title) {
     TKowindow::enterView(static_cast<std::uint16_t>(view), static_cast<std::uint16_t>(menu),
                          QString::fromStdString(title), true);
+    setVerticalRange(1, 1, 1, 20, 1);  // a new page starts at its top
     setHelpContext(helpContextOfView(view));
     rebuildMenu();
     hideListControl();
@@ -354,10 +356,17 @@ void tfzgwwindow::setTreeNodes(const GroupTree& tree) {
 void tfzgwwindow::updateClient() {
     const int view = viewNumber();
     m_canvas->setPageFont(fontOf(Dispatcher::fontOfView(view)));
-    if (view == 1)
+    if (view == 1) {
         m_canvas->setStartPage(startPage(*m_app));
-    else
-        m_canvas->setPage(m_dispatcher->pageOfView(view));
+        return;
+    }
+    const TextPage& page = m_dispatcher->pageOfView(view);
+    m_canvas->setPage(page);
+    // Pages longer than the window scroll by lines; the bar shows from 21 lines on.
+    if (visibleListKind() == kNoList) {
+        const ScrollState& s = scrollState(Qt::Vertical);
+        setVerticalRange(1, std::max(1, page.lineCount()), s.position, 20, 1);
+    }
 }
 
 PlatformValues tfzgwwindow::platformValues() const {

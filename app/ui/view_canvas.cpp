@@ -41,7 +41,12 @@ void ViewCanvas::paintEvent(QPaintEvent*) {
     g.cell = m_cell;
     g.leftMargin = kMargin;
     g.topMargin = 0;
+    g.firstLine = topLine();
     drawTextPage(painter, m_page, g);
+}
+
+int ViewCanvas::topLine() const {
+    return firstLine && !m_start ? std::max(1, firstLine()) : 1;
 }
 
 void ViewCanvas::paintStartPage(QPainter& painter) {
@@ -68,11 +73,13 @@ void ViewCanvas::paintStartPage(QPainter& painter) {
 }
 
 void ViewCanvas::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && onLineClick) onLineClick(lineAt(event->position().toPoint().y()), false);
+    if (event->button() == Qt::LeftButton && onLineClick)
+        onLineClick(lineAt(event->position().toPoint().y()) + topLine() - 1, false);
 }
 
 void ViewCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && onLineClick) onLineClick(lineAt(event->position().toPoint().y()), true);
+    if (event->button() == Qt::LeftButton && onLineClick)
+        onLineClick(lineAt(event->position().toPoint().y()) + topLine() - 1, true);
 }
 
 }  // namespace kvx

@@ -37,7 +37,10 @@ class ViewCanvas final : public QWidget {
     const QFont& pageFont() const { return m_font; }
     // Line of a click at vertical position y: (y + 5) / line height, rounded.
     int lineAt(int y) const;
+    // Reports the page line under a click (the first line shown counts from firstLine).
     std::function<void(int line, bool doubleClick)> onLineClick;
+    // The page line shown at the top (vertical scrolling of long pages); 1 when not set.
+    std::function<int()> firstLine;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,6 +49,7 @@ class ViewCanvas final : public QWidget {
 
   private:
     void paintStartPage(QPainter& painter);
+    int topLine() const;
 
     TextPage m_page;
     std::optional<StartPage> m_start;

@@ -13,6 +13,7 @@
 #include "app/ui/tfzgwwindow.h"
 #include "base/clock.h"
 #include "base/file_system.h"
+#include "framework/tkoscrollbar.h"
 
 namespace kvx {
 namespace {
@@ -67,6 +68,7 @@ TEST_F(MainWindowTest, StartPageBrowserAndBack) {
     EXPECT_EQ(window.viewNumber(), 3);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Artikel-Liste - KORVANEX"));
     QString error;
+    std::string error_;
     ASSERT_TRUE(window.scriptSelectTree(QStringLiteral("A0102"), error)) << error.toStdString();
     window.idleStep();
     const QStringList view = window.describe(QStringLiteral("view"));
@@ -80,6 +82,22 @@ TEST_F(MainWindowTest, StartPageBrowserAndBack) {
     const QStringList info = window.describe(QStringLiteral("info"));
     ASSERT_FALSE(info.isEmpty());
     EXPECT_TRUE(info[0].startsWith(QStringLiteral("info \"Artikel\" type 0")));
+
+    // A long text file scrolls by lines; a short page hides the bar.
+    std::string text;
+    for (int i = 1; i <= 60; ++i) text += "Zeile " + std::to_string(i) + "\r\n";
+    ASSERT_TRUE(writeWholeFileAtomically(files, "LANG.TXT", text.data(), text.size(), error_));
+    runner.fileAnswers = {QStringLiteral("LANG.TXT")};
+    window.dispatch(195);
+    EXPECT_EQ(window.viewNumber(), 20);
+    EXPECT_EQ(window.captionPath(), QStringLiteral("Artikel-Liste/Textfile"));
+    ASSERT_NE(window.scrollBar(Qt::Vertical), nullptr);
+    EXPECT_FALSE(window.scrollBar(Qt::Vertical)->isHidden());
+    EXPECT_EQ(window.scrollState(Qt::Vertical).maximum, 60);
+    window.dispatch(100);
+    EXPECT_TRUE(window.scrollBar(Qt::Vertical)->isHidden()) << "the browser does not scroll by lines";
+    window.idleStep();
+    EXPECT_EQ(window.describe(QStringLiteral("view")).value(1), QStringLiteral("list kind 3, 84 rows"));
 
     window.dispatch(100);
     EXPECT_EQ(window.viewNumber(), 1);
