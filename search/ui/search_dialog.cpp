@@ -75,10 +75,12 @@ void tzelsuchdlg::declareTextCriterion(int r) {
 void tzelsuchdlg::declareNumericAlternative(int r, int a) {
     const int k0 = numericField(r, a);
     const int top = 2 * r + 9;
-    const int shift = a == 1 ? 0 : 52;  // the second alternative repeats the first 52 cells to the right
-    declareCheckBox(1 + shift, top, k0, kFields + k0, QStringLiteral("Benu"), 6);
+    // The second alternative repeats the first further right: its boxes by 52 cells, the rest by 56.
+    const int boxShift = a == 1 ? 0 : 52;
+    const int shift = a == 1 ? 0 : 56;
+    declareCheckBox(1 + boxShift, top, k0, kFields + k0, QStringLiteral("Benu"), 6);
     item(kFields + k0)->hint = QStringLiteral("Dieses numerische Suchkriterium verwenden");
-    declareCheckBox(8 + shift, top, k0 + 1, kFields + k0 + 1, QStringLiteral("Muss"), 6);
+    declareCheckBox(8 + boxShift, top, k0 + 1, kFields + k0 + 1, QStringLiteral("Muss"), 6);
     item(kFields + k0 + 1)->hint = QStringLiteral(
         "Wenn dieser Eintrag markiert ist, muss der Artikel einen numerischen Wert mit der gewählten Einheit "
         "enthalten, der im angegebenen Wertebereich liegt. Sonst darf der Artikel keinen numerischen Wert "
