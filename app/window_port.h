@@ -57,6 +57,9 @@ class WindowPort {
     // The box "Feature not implemented!" with an empty title.
     virtual void notImplemented() = 0;
     virtual void refreshStatusPanels() = 0;
+    // The five fonts are taken from the settings again and applied to the list, tree, painted views and
+    // the information form (after a font dialog).
+    virtual void fontsChanged() = 0;
     virtual void repaint() = 0;
     virtual void closeWindow() = 0;
     // Help commands 91, 92 and 93; they do nothing while help is disabled.

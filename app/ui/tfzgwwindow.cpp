@@ -48,6 +48,10 @@ class tfzgwwindow::Port final : public WindowPort {
     void showInformationPage(const InfoPage& page) override { m_w.m_info->showPage(page); }
     void notImplemented() override { m_w.notImplementedBox(); }
     void refreshStatusPanels() override { m_w.refreshStatusPanels(); }
+    void fontsChanged() override {
+        m_w.applyFonts();
+        m_w.updateClient();
+    }
     void repaint() override {
         m_w.updateClient();
         m_w.repaintView();

@@ -72,6 +72,7 @@ class FakeWindow final : public WindowPort {
     }
     void notImplemented() override { log.push_back(kNotImplemented); }
     void refreshStatusPanels() override { log.push_back("status panels"); }
+    void fontsChanged() override { log.push_back("fonts"); }
     void repaint() override {}
     void closeWindow() override { log.push_back("close"); }
     void help(int command) override { log.push_back("help " + std::to_string(command)); }
