@@ -103,7 +103,8 @@ int paintedLineEntry(int view, int line, int entries) {
 
 std::string articleCountLine(const AppState& app) {
     std::string line = std::to_string(app.catalogue.articleCount()) + " Artikel";
-    if (app.catalogue.articles().modificationTime() > 0)
+    // A catalogue never imported by this program has no date; "vom 00.00.00" would say nothing.
+    if (app.catalogue.articles().modificationTime() > 0 && app.settings.catalogueDate() > 0)
         line += ", Datenbestand vom " + formatDateNumber(app.settings.catalogueDate());
     return line;
 }

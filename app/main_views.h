@@ -59,7 +59,8 @@ struct StartPage {
 };
 inline constexpr const char* kStartPageFont = "ARIAL";
 
-// The line with the article count and, when the article file has a positive time stamp, the catalogue date.
+// The line with the article count and, when the article file has a positive time stamp and a catalogue
+// date is stored, that date.
 std::string articleCountLine(const AppState& app);
 StartPage startPage(const AppState& app);
 // The lines of the about box titled "Über KORVANEX" (the date follows the catalogue date setting).

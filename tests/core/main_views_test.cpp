@@ -33,6 +33,9 @@ TEST(StartPage, LinesFontsAndStockBlock) {
     EXPECT_EQ(simple.centred[4].text, count + " Artikel, Datenbestand vom 30.10.16")
         << "art.dat has a positive time stamp";
     EXPECT_TRUE(simple.stockBlock.items.empty());
+    app.settings.setCatalogueDate(0);
+    EXPECT_EQ(articleCountLine(app), count + " Artikel") << "no date stored: no date shown";
+    app.settings.setCatalogueDate(1161030);
 
     app.settings.setStockMode(true);
     ASSERT_TRUE(fs.makeDirectory(FileSet::kUserDir));
