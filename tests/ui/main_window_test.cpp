@@ -82,6 +82,12 @@ TEST_F(MainWindowTest, StartPageBrowserAndBack) {
     const QStringList info = window.describe(QStringLiteral("info"));
     ASSERT_FALSE(info.isEmpty());
     EXPECT_TRUE(info[0].startsWith(QStringLiteral("info \"Artikel\" type 0")));
+    for (QWidget* w : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow() && w->windowTitle() == QStringLiteral("Artikel")) {
+            EXPECT_TRUE(w->isVisible()) << "the information form is a window of its own";
+            screenshot(*w, "info-form.png");
+        }
+    }
 
     // A long text file scrolls by lines; a short page hides the bar.
     std::string text;
