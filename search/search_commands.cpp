@@ -57,10 +57,8 @@ bool runSearch(AppState& app, UserInterface& ui, bool all, std::uint32_t first, 
                          : searchRange(source, first, last, kMaxSearchHits, s.active, filter, s.results, s.counters);
     app.searchIndex.bytes = s.results.encode();
     app.searchIndex.changed = true;
-    if (hits == 0)
-        ui.inform(noHitMessage(s.active, s.description, s.counters));
-    else
-        s.refillResultList = true;
+    // The caller fills the list right away (the dispatcher), so no refill needs to be remembered here.
+    if (hits == 0) ui.inform(noHitMessage(s.active, s.description, s.counters));
     return true;
 }
 
@@ -93,7 +91,6 @@ void loadSearchAtStart(AppState& app) {
     app.search.description = buildCriteriaDescription(app.search.active);
     showSelection(app);
     app.search.results = SearchResultList::decode(app.searchIndex.bytes);
-    app.search.refillResultList = app.search.results.count > 0;
 }
 
 void saveSearchParameters(AppState& app) {
@@ -238,7 +235,6 @@ std::vector<CatalogueListRow> searchResultRows(AppState& app) {
             row.cells.push_back(cp1252ToUtf8(cell));
         rows.push_back(std::move(row));
     }
-    app.search.refillResultList = false;
     return rows;
 }
 

@@ -17,7 +17,6 @@ struct SearchState {
     std::string selectionStatus = "Auswahl:";  // status-line panel 3, UTF-8
     SearchCounters counters;
     SearchResultList results;
-    bool refillResultList = false;  // the shown result list must be filled again
 };
 
 }  // namespace kvx

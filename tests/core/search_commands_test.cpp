@@ -124,14 +124,12 @@ TEST_F(SearchCommands, SearchAllWithTextAndNumericCriterion) {
     EXPECT_EQ(app->search.active.text[0].word1, "OPV");  // normalised by the search
     EXPECT_TRUE(app->search.modified);
     EXPECT_TRUE(app->searchIndex.changed);
-    EXPECT_TRUE(app->search.refillResultList);
     EXPECT_EQ(SearchHistory(app->settings, SearchHistory::Kind::Words).entry(1), "opv");
     EXPECT_EQ(SearchHistory(app->settings, SearchHistory::Kind::Units).entry(1), "V");
     const auto rows = searchResultRows(*app);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].articleNumber, 3);
     EXPECT_EQ(rows[0].cells, (std::vector<std::string>{"1", "3", "W2 Metallf", "ART3", "OPV 15V", "1.00", "Lager"}));
-    EXPECT_FALSE(app->search.refillResultList);
 }
 
 TEST_F(SearchCommands, NoHitShowsCountersAndEmptiesList) {
@@ -187,6 +185,23 @@ TEST_F(SearchCommands, StoreAsNewLoadAndRestart) {
     EXPECT_EQ(app->search.results.count, 1);
     EXPECT_EQ(app->search.results.slot(1), 3);
     EXPECT_EQ(test::fileBytes(dir, "suchidx.dat").size(), 2002u);
+}
+
+TEST_F(SearchCommands, NoNewSlotBeyondWhatOneByteAddresses) {
+    test::writeRecordFile(dir, "suchpar.dat", std::vector<Bytes>(256, Bytes(415, 0)));
+    restart();
+    ASSERT_EQ(app->search.storedCount, 256);
+    // Index 256 would be "NEU" below 256 sets; here the list ends at 255 and the choice is refused.
+    ui.answers.push_back(std::int32_t{256});
+    storeParameterSet(*app, ui);
+    EXPECT_EQ(test::fileBytes(dir, "suchpar.dat").size(), 256u * 415);
+    EXPECT_EQ(app->settings.searchSet(), 0);
+    app->search.active.name = "Letzter";
+    ui.answers.push_back(std::int32_t{255});
+    storeParameterSet(*app, ui);
+    EXPECT_EQ(app->settings.searchSet(), 255);
+    EXPECT_EQ(test::fileBytes(dir, "suchpar.dat").size(), 256u * 415);
+    EXPECT_EQ(test::fileBytes(dir, "suchpar.dat").substr(255 * 415 + 293, 8), "\x07Letzter");
 }
 
 TEST_F(SearchCommands, LoadWithNothingStored) {
