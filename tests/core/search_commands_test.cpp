@@ -5,6 +5,8 @@
 #include "app/app_state.h"
 #include "app/startup.h"
 #include "base/clock.h"
+#include "base/fault_file_system.h"
+#include "base/io_error.h"
 #include "base/short_string.h"
 #include "catalogue_test_support.h"
 #include "fake_ui.h"
@@ -262,6 +264,55 @@ TEST(SearchFormat, Columns) {
     const std::vector<ListColumn> columns = {{"A", 6, true}, {"B", 4, false}};
     EXPECT_EQ(formatColumns(columns, {"12345", "xyz12"}), " 12345 xyz");
     EXPECT_EQ(formatColumns(columns, {"1234567", ""}), "123456    ");
+}
+
+}  // namespace
+}  // namespace kvx
+
+namespace kvx {
+namespace {
+
+// The export under a fault at every call: the file is the old one or the complete new one, never a part,
+// and a failure ends the command with the run-time error instead of the success message.
+TEST(SearchExportFaults, OldOrNewFileAtEveryFault) {
+    test::TempDir dir;
+    test::writeSmallCatalogueFiles(dir);
+    PosixFileSystem real;
+    FaultyFileSystem fs(real);
+    FixedClock clock{{2026, 12, 8}, 0};
+    test::FakeUi ui;
+    AppState app(fs, clock, dir.path().string() + "/");
+    ASSERT_TRUE(app.catalogue.load(fs));
+    ASSERT_TRUE(loadUserData(app, ui));
+    ui.answers.push_back(test::SearchDialogAnswer{[](SearchParameterSet&, SearchDialogContext&) { return true; }});
+    ASSERT_TRUE(searchAllArticles(app, ui));
+    std::string expected;
+    for (const std::string& line : searchResultTextLines(app)) expected += line + "\r\n";
+    for (FaultKind kind : {FaultKind::IoError, FaultKind::DiskFull, FaultKind::Crash}) {
+        for (long n = 1;; ++n) {
+            dir.write("out.txt", "ALT");
+            ui.answers.push_back(std::string("out.txt"));
+            fs.failAt(n, kind);
+            bool failed = false;
+            try {
+                exportSearchResult(app, ui);
+            } catch (const IoError&) {
+                failed = true;
+            }
+            if (fs.crashed()) fs.dropUnsyncedWrites();
+            const long calls = fs.calls();
+            fs.failAt(0, kind);
+            const std::string got = test::fileBytes(dir, "out.txt");
+            if (failed) {
+                // A failed directory sync comes after the rename: the new file may stand, reported as failed.
+                EXPECT_TRUE(got == "ALT" || got == expected) << "fault at call " << n;
+            } else {
+                EXPECT_EQ(got, expected) << "fault at call " << n;
+                EXPECT_EQ(ui.log.back(), "info: Suche wurde als Text gespeichert");
+            }
+            if (calls < n) break;  // the export ran through without reaching the fault
+        }
+    }
 }
 
 }  // namespace
