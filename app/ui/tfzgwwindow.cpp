@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QSysInfo>
 #include <QThread>
 #include <QVBoxLayout>
@@ -383,6 +384,15 @@ PlatformValues tfzgwwindow::platformValues() const {
     p.osVersion = QSysInfo::kernelVersion().toStdString();
     p.platformId = QSysInfo::kernelType().toStdString();
     return p;
+}
+
+bool tfzgwwindow::event(QEvent* event) {
+    // Menu hints go to the message panel; Qt's own status message would hide the four panels meanwhile.
+    if (event->type() == QEvent::StatusTip) {
+        m_panels[kMessagePanel]->setText(QStringLiteral(" ") + static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return TKowindow::event(event);
 }
 
 void tfzgwwindow::closeEvent(QCloseEvent* event) {

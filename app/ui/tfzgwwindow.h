@@ -59,6 +59,7 @@ class tfzgwwindow final : public TKowindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
     QString composeCaption(const QString& path) const override;
 
   private:

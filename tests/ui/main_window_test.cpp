@@ -3,10 +3,12 @@
 // also saves the start page and the catalogue browser as PNG files there.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
+#include <QStatusTipEvent>
 #include <filesystem>
 
 #include "answering_runner.h"
@@ -63,6 +65,11 @@ TEST_F(MainWindowTest, StartPageBrowserAndBack) {
     EXPECT_TRUE(start.join(u'\n').contains(QString::number(window.app().catalogue.articleCount()) +
                                            QStringLiteral(" Artikel, Datenbestand vom ")));
     screenshot(window, "start-page.png");
+    QStatusTipEvent hint(QStringLiteral("Das Programm beenden"));
+    QApplication::sendEvent(&window, &hint);
+    EXPECT_EQ(window.describe(QStringLiteral("status")).value(0),
+              QStringLiteral("status [La Ab Be Au ] [Brutto] [ Das Programm beenden] [Auswahl:]"))
+        << "menu hints go to the message panel and leave the others in place";
 
     window.dispatch(121);
     EXPECT_EQ(window.viewNumber(), 3);
