@@ -116,7 +116,7 @@ void Dispatcher::showCurrentView() {
     if (kind == kNoList) {
         m_window.hideList();
     } else {
-        m_window.showList(kind, kind == kCatalogueList);
+        m_window.showList(kind, view == 3);
         m_refill.request(kind);
     }
     m_window.repaint();
@@ -130,7 +130,10 @@ void Dispatcher::leaveView() {
 
 void Dispatcher::showCatalogueBrowser() {
     if (m_window.currentView() != 3) m_window.enterView(3, 402, "Artikel-Liste");
-    showCurrentView();
+    // The catalogue list itself, also where the view showed search results before.
+    m_window.showList(kCatalogueList, true);
+    m_refill.request(kCatalogueList);
+    m_window.repaint();
 }
 
 void Dispatcher::idleFill() {

@@ -232,7 +232,11 @@ TEST_F(DispatcherTest, ReturningShowsTheListTheViewShowedLast) {
     dispatcher.dispatch(204);
     dispatcher.dispatch(100);
     EXPECT_EQ(window.listKind, kSearchList);
+    EXPECT_TRUE(window.treeShown) << "search results in the catalogue view keep the tree beside them";
     EXPECT_TRUE(dispatcher.refill().pending(kSearchList));
+    dispatcher.onListRow(kSearchList, 5, RowClick::Click);
+    dispatcher.dispatch(196);
+    EXPECT_EQ(window.listKind, kCatalogueList) << "the article's group is shown in the catalogue list";
 }
 
 TEST_F(DispatcherTest, GroupSelectedThenViewLeftBeforeIdleFillsWhenShownAgain) {
