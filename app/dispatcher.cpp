@@ -204,6 +204,11 @@ void Dispatcher::catalogueLoaded() {
 
 void Dispatcher::onTreeNode(std::uint32_t data) {
     if (selectGroupNode(m_range, data, m_ui)) m_refill.request(kCatalogueList);
+    // A group picked beside search results brings its articles back into the list.
+    if (m_window.visibleListKind() == kSearchList) {
+        m_window.showList(kCatalogueList, true);
+        m_refill.request(kCatalogueList);
+    }
 }
 
 void Dispatcher::onListRow(int kind, long n, RowClick click) {

@@ -234,6 +234,9 @@ TEST_F(DispatcherTest, ReturningShowsTheListTheViewShowedLast) {
     EXPECT_EQ(window.listKind, kSearchList);
     EXPECT_TRUE(window.treeShown) << "search results in the catalogue view keep the tree beside them";
     EXPECT_TRUE(dispatcher.refill().pending(kSearchList));
+    dispatcher.onTreeNode(dispatcher.tree().roots.at(0).data);
+    EXPECT_EQ(window.listKind, kCatalogueList) << "a group picked beside search results shows its articles";
+    window.showList(kSearchList, true);
     dispatcher.onListRow(kSearchList, 5, RowClick::Click);
     dispatcher.dispatch(196);
     EXPECT_EQ(window.listKind, kCatalogueList) << "the article's group is shown in the catalogue list";
