@@ -37,9 +37,9 @@ std::string shortNumber(double value) {
         trimFraction(mantissa);
         return mantissa + s.substr(e);
     }
-    // Digits in front of the point decide how many decimals remain for six significant digits.
-    const int intDigits = magnitude < 1 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
-    const int decimals = std::max(0, 6 - intDigits);
+    // The position of the first significant digit decides how many decimals make six significant digits.
+    const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    const int decimals = std::max(0, 5 - exponent);
     // to_chars writes a point whatever the process locale says.
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals).ptr;
     std::string s(buffer, end);
