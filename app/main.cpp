@@ -1,5 +1,6 @@
 // Program entry: the program's own directory becomes the working directory, then the main window runs.
 #include <QApplication>
+#include <clocale>
 #include <QDir>
 #include <filesystem>
 
@@ -9,6 +10,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Qt adopts the user's locale; data files and texts of the core always use a decimal point.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("KORVANEX"));
     // Data files are found relative to the program, whatever directory it was started from.
     const QString programDir = QCoreApplication::applicationDirPath();

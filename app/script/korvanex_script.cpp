@@ -2,6 +2,7 @@
 // to standard output. Exit status 0 when the script ran through, 2 when the program and the script
 // disagreed (an unanswered request, answers left over, a failed expectation), 1 on wrong usage.
 #include <QApplication>
+#include <clocale>
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
@@ -26,6 +27,8 @@ int usage() {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Qt adopts the user's locale; data files and texts of the core always use a decimal point.
+    std::setlocale(LC_NUMERIC, "C");
     QString programDir = QDir::currentPath();
     QString printDir;
     QString scriptPath;
