@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/silent_ui.h"
 #include "base/file_system.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/group_tree.h"
@@ -24,23 +25,6 @@ namespace {
 using namespace kvx;
 namespace fs = std::filesystem;
 
-class NullUi final : public UserInterface {
-  public:
-    void inform(const std::string&) override {}
-    void error(const std::string&, const std::string&) override {}
-    bool ask(const std::string&, const std::string&) override { return true; }
-    void status(const std::string&) override {}
-    std::optional<std::int32_t> askNumber(const NumberRequest&) override { return std::nullopt; }
-    std::optional<std::string> askText(const TextRequest&) override { return std::nullopt; }
-    std::optional<DateNumber> askDate(const DateRequest&) override { return std::nullopt; }
-    std::optional<int> chooseLine(const ChoiceRequest&) override { return std::nullopt; }
-    std::optional<std::string> chooseFile(const FileRequest&) override { return std::nullopt; }
-    std::optional<std::string> chooseDirectory(const std::string&, const std::string&) override { return std::nullopt; }
-    int showBox(const BoxRequest&) override { return 0; }
-    void showLines(const std::string&, const std::vector<std::string>&) override {}
-    bool print(PrintJob&) override { return false; }
-    ShellResult shellOpen(const std::string&) override { return {}; }
-};
 
 void writeText(const fs::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -112,7 +96,7 @@ Catalogue& importedCatalogue() {
     static PosixFileSystem files;
     if (!catalogue.isLoaded()) {
         workDirectory();
-        NullUi ui;
+        bench::SilentUi ui;
         if (!runImport(files, ui, catalogue).ok) std::abort();
     }
     return catalogue;
@@ -150,7 +134,7 @@ std::vector<std::uint64_t> outputSizes() {
 void BM_RunImport(benchmark::State& state) {
     Catalogue& catalogue = importedCatalogue();
     PosixFileSystem files;
-    NullUi ui;
+    bench::SilentUi ui;
     const auto sizes = outputSizes();
     double floorSeconds = 0;
     for (auto _ : state) {

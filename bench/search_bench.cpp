@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench/silent_ui.h"
 #include "base/cp1252.h"
 #include "base/short_string.h"
 #include "catalogue/catalogue.h"
@@ -31,23 +32,6 @@ namespace fsys = std::filesystem;
 constexpr int kArticles = 60000;
 constexpr std::array<std::uint8_t, 5> kAllStatuses = {1, 1, 1, 1, 1};
 
-class QuietUi final : public UserInterface {
-  public:
-    void inform(const std::string&) override {}
-    void error(const std::string& text, const std::string&) override { throw std::runtime_error(text); }
-    bool ask(const std::string&, const std::string&) override { return true; }
-    void status(const std::string&) override {}
-    std::optional<std::int32_t> askNumber(const NumberRequest&) override { return std::nullopt; }
-    std::optional<std::string> askText(const TextRequest&) override { return std::nullopt; }
-    std::optional<DateNumber> askDate(const DateRequest&) override { return std::nullopt; }
-    std::optional<int> chooseLine(const ChoiceRequest&) override { return std::nullopt; }
-    std::optional<std::string> chooseFile(const FileRequest&) override { return std::nullopt; }
-    std::optional<std::string> chooseDirectory(const std::string&, const std::string&) override { return std::nullopt; }
-    int showBox(const BoxRequest&) override { return 0; }
-    void showLines(const std::string&, const std::vector<std::string>&) override {}
-    bool print(PrintJob&) override { return false; }
-    ShellResult shellOpen(const std::string&) override { return {}; }
-};
 
 void writeFile(const fsys::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -71,7 +55,7 @@ struct Fixture {
         writeFile(dir / "zelvodaten/wo.js", catgen::upperGroupFile(c));
         writeFile(dir / "zelvodaten/wg.js", catgen::productGroupFile(c));
         writeFile(dir / "zelvodaten/art.js", catgen::articleFile(c, {}));
-        QuietUi ui;
+        bench::SilentUi ui(true);
         if (!runImport(fs, ui, catalogue).ok) throw std::runtime_error("import failed");
         fillSqlite();
     }

@@ -260,7 +260,7 @@ TEST(Catgen, OverlongArticleLinesAreShortenedWithinTheLineLimit) {
 
 TEST(ValueLists, SeriesSpellings) {
     struct Row {
-        const char* spec;
+        const char* series;
         const char* compact;
         const char* text;
     };
@@ -270,12 +270,12 @@ TEST(ValueLists, SeriesSpellings) {
         {"@C:1:2", "22P", "22pF"},  {"@L:4:5", "22µ", "22µH"}, {"@L:6:7", "1M", "1mH"},
     };
     for (const auto& row : rows) {
-        const auto lists = parseValueLists(row.spec);
+        const auto lists = parseValueLists(row.series);
         ASSERT_EQ(lists.size(), 1u);
         const bool found = std::any_of(lists[0].begin(), lists[0].end(), [&](const ValueOption& o) {
             return o.size() == 2 && o[0] == row.compact && o[1] == row.text;
         });
-        EXPECT_TRUE(found) << row.spec << " " << row.compact;
+        EXPECT_TRUE(found) << row.series << " " << row.compact;
     }
     EXPECT_EQ(parseValueLists("@R:0:7")[0].size(), 7u * 12u);
     EXPECT_EQ(parseValueLists("@C:0:6")[0].size(), 6u * 6u);

@@ -54,9 +54,9 @@ ValueOption formatValue(int mantissa, int decade, const Unit& unit) {
     }
 }
 
-ValueList series(std::string_view spec) {
-    const std::vector<std::string_view> parts = split(spec, ':');
-    if (parts.size() != 3) throw std::invalid_argument("bad series: " + std::string(spec));
+ValueList series(std::string_view text) {
+    const std::vector<std::string_view> parts = split(text, ':');
+    if (parts.size() != 3) throw std::invalid_argument("bad series: " + std::string(text));
     const int low = std::stoi(std::string(parts[1]));
     const int high = std::stoi(std::string(parts[2]));
     const bool e12 = parts[0] == "@R";
@@ -75,16 +75,16 @@ ValueList series(std::string_view spec) {
 
 }  // namespace
 
-std::vector<ValueList> parseValueLists(std::string_view spec) {
+std::vector<ValueList> parseValueLists(std::string_view text) {
     std::vector<ValueList> lists;
-    if (spec.empty()) return lists;
-    for (std::string_view listSpec : split(spec, '#')) {
-        if (listSpec.starts_with("@")) {
-            lists.push_back(series(listSpec));
+    if (text.empty()) return lists;
+    for (std::string_view listText : split(text, '#')) {
+        if (listText.starts_with("@")) {
+            lists.push_back(series(listText));
             continue;
         }
         ValueList list;
-        for (std::string_view option : split(listSpec, '|')) {
+        for (std::string_view option : split(listText, '|')) {
             ValueOption forms;
             for (std::string_view form : split(option, '^')) forms.emplace_back(form);
             list.push_back(std::move(forms));

@@ -17,7 +17,7 @@ using ValueList = std::vector<ValueOption>;
 //   "@C:lo:hi"  E6 capacitances from 10^lo up to below 10^hi pF     ("100N" / "100nF")
 //   "@L:lo:hi"  E6 inductances from 10^lo up to below 10^hi nH      ("4µ7" / "4,7µH")
 // An empty text gives no lists.
-std::vector<ValueList> parseValueLists(std::string_view spec);
+std::vector<ValueList> parseValueLists(std::string_view text);
 
 // Fills "{1}", "{1b}", "{2c}", ... from the chosen option of each list; `choice[i]` indexes list i.
 // A reference to a missing list or form inserts nothing.
