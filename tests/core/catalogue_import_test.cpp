@@ -331,12 +331,13 @@ TEST_F(ImportTest, FaultAtEveryCallLeavesOldOrNewCatalogue) {
 }
 
 TEST(ImportDemo, GeneratedCatalogueAgrees) {
-    // The demo data lie in data/zelvodaten of the source tree.
-    const char* data = std::getenv("KVX_TEST_DATA");
-    const std::filesystem::path tests =
-        data ? std::filesystem::path(data) / ".." : std::filesystem::path(__FILE__).parent_path() / "..";
-    const std::filesystem::path demo = std::filesystem::absolute(tests / ".." / "data" / "zelvodaten");
-    if (!std::filesystem::exists(demo / "art.js")) GTEST_SKIP() << "no demo catalogue in " << demo;
+    // The demo data lie in data/zelvodaten of the source tree; they are part of it, so their absence fails.
+    const char* source = std::getenv("KVX_SOURCE_DIR");
+    const std::filesystem::path root = source
+                                           ? std::filesystem::path(source)
+                                           : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+    const std::filesystem::path demo = root / "data" / "zelvodaten";
+    ASSERT_TRUE(std::filesystem::exists(demo / "art.js")) << "no demo catalogue in " << demo;
     test::TempDir dir;
     std::filesystem::create_directories(dir.path() / "zelvodaten");
     for (const char* f : {"art.js", "wh.js", "wo.js", "wg.js"})
