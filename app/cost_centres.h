@@ -12,9 +12,11 @@ namespace kvx {
 class CostCentres final {
   public:
     static constexpr int kMinimumCount = 20;
-    static constexpr int kMaximumCount = 41;  // the settings hold 41 status bytes
+    // Names 0..400 exist, of which at most 400 are read; the settings hold status bytes for 0..40 only.
+    static constexpr int kMaximumCount = 400;
 
     // Missing file: the default names. Empty names become "Allgemein" (first) or "Projekt" + number.
+    // save() writes back every name that load() read.
     void load(FileSystem& fs, const std::string& path);
     bool save(FileSystem& fs, const std::string& path, std::string& error);
 
