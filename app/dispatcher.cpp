@@ -4,6 +4,7 @@
 #include "app/catalogue_commands.h"
 #include "app/search_dispatch.h"
 #include "app/user_files.h"
+#include "base/cp1252.h"
 #include "catalogue/article_pages.h"
 
 namespace kvx {
@@ -262,7 +263,7 @@ void Dispatcher::showArticleGroup() {
 void Dispatcher::showTextFile() {
     FileRequest request;
     request.title = "Textdatei zeigen";
-    request.path = m_app.settings.textFolder();
+    request.path = cp1252ToUtf8(m_app.settings.textFolder());
     request.suffixes = {".TXT"};
     const std::optional<std::string> path = m_ui.chooseFile(request);
     if (!path) return;

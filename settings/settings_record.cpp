@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/cp1252.h"
 #include "base/short_string.h"
 
 namespace kvx {
@@ -91,7 +92,8 @@ bool SettingsRecord::applyLoadCorrections(const std::string& programDir) {
     }
     const std::int32_t ranged = rangedNumber();
     if (ranged < 50000 || ranged > 90000) putI32(m_bytes.data(), kRangedNumber, 50000);
-    if (textFolder().empty()) setText(kTextFolder, kFolderCapacity, programDir + "TEXTE/");
+    // The block holds Windows-1252 texts; the program directory comes from the system as UTF-8.
+    if (textFolder().empty()) setText(kTextFolder, kFolderCapacity, utf8ToCp1252(programDir) + "TEXTE/");
     return mustSave;
 }
 

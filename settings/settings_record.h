@@ -60,8 +60,8 @@ class SettingsRecord final {
     void setDefaults();
     // Copies the bytes of `data` (at most kSize) over the defaults; a shorter block keeps the tail's defaults.
     void loadBytes(const std::string& data);
-    // Corrections applied after loading; `programDir` ends with '/'. Returns true when they changed the block
-    // in a way that must be saved (company data reset).
+    // Corrections applied after loading; `programDir` (UTF-8) ends with '/'. Returns true when they changed the
+    // block in a way that must be saved (company data reset).
     bool applyLoadCorrections(const std::string& programDir);
 
     // Reads settings.dat (missing or short: defaults stay, no message) and applies the corrections; marks the

@@ -343,8 +343,10 @@ TEST_F(DispatcherTest, ManualMissingOrOpened) {
 TEST_F(DispatcherTest, TextFileShownInViewTwenty) {
     dir().write("notiz.txt", "Zeile 1\r\n\tEinzug\r\nPreis 5 \x80\r\n");
     ui.answers = {test::Cancel{}, std::string("notiz.txt"), std::string("fehlt.txt")};
+    app().settings.setText(SettingsRecord::kTextFolder, 120, "/M\xFCller/");
     dispatcher.dispatch(195);
     EXPECT_EQ(window.currentView(), 1) << "cancelled";
+    EXPECT_EQ(ui.lastFileRequest.path, "/Müller/") << "the Windows-1252 folder is handed on as UTF-8";
     dispatcher.dispatch(195);
     EXPECT_EQ(window.currentView(), 20);
     EXPECT_EQ(window.levels.back().menu, 400);

@@ -51,6 +51,7 @@ std::optional<int> FakeUi::chooseLine(const ChoiceRequest& request) {
 }
 
 std::optional<std::string> FakeUi::chooseFile(const FileRequest& request) {
+    lastFileRequest = request;
     Answer a = next("file: " + request.title);
     log.push_back("file: " + request.title);
     if (auto* v = std::get_if<std::string>(&a)) return *v;

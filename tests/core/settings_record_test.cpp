@@ -90,6 +90,11 @@ TEST(SettingsRecord, LoadTimeCorrections) {
     EXPECT_FALSE(s.text(SettingsRecord::kCompanyName, 40).empty());
     EXPECT_EQ(s.text(SettingsRecord::kCompanyEmail, 40), "");
     EXPECT_EQ(s.textFolder(), "/p/TEXTE/");
+
+    // The program directory arrives as UTF-8; the block stores Windows-1252.
+    SettingsRecord umlaut;
+    umlaut.applyLoadCorrections("/home/j\xC3\xBCrgen/");
+    EXPECT_EQ(umlaut.textFolder(), "/home/j\xFCrgen/TEXTE/");
 }
 
 TEST(SettingsRecord, FontDescriptionsAreClampedOnLoad) {
