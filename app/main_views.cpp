@@ -3,9 +3,11 @@
 #include "app/main_views.h"
 
 #include <algorithm>
+#include <map>
 
 #include "base/cp1252.h"
 #include "base/date_number.h"
+#include "base/system_info.h"
 #include "search/search_commands.h"
 
 namespace kvx {
@@ -141,36 +143,25 @@ std::vector<std::string> aboutLines(const AppState& app) {
 }
 
 TextPage systemInformation(const PlatformValues& p) {
+    // What this platform has in place of the variables only Windows sets: values of its own, or variables
+    // of the same meaning.
+    const std::map<std::string, std::string> ownValues = {
+        {"PROCESSOR_IDENTIFIER", p.processorName},
+        {"NUMBER_OF_PROCESSORS", p.processorCount > 0 ? std::to_string(p.processorCount) : std::string()},
+        {"COMPUTERNAME", p.hostName}};
+    const std::map<std::string, std::string> counterparts = {
+        {"ComSpec", "SHELL"}, {"USERNAME", "USER"}, {"USERPROFILE", "HOME"}, {"APPDATA", "XDG_CONFIG_HOME"}};
     auto env = [&](const std::string& name) { return p.environment ? p.environment(name) : std::string(); };
-    auto either = [&](const std::string& name, const std::string& fallback) {
-        const std::string value = env(name);
-        return value.empty() ? fallback : value;
+    auto environment = [&](const std::string& name) {
+        std::string value = env(name);
+        if (!value.empty()) return value;
+        if (const auto own = ownValues.find(name); own != ownValues.end()) return own->second;
+        if (const auto other = counterparts.find(name); other != counterparts.end()) return env(other->second);
+        return value;
     };
-    const std::string processor = either("PROCESSOR_IDENTIFIER", p.processorName);
-    const std::string processors =
-        either("NUMBER_OF_PROCESSORS", p.processorCount > 0 ? std::to_string(p.processorCount) : std::string());
     std::string version = p.osName;
     if (!p.osVersion.empty()) version += (version.empty() ? "" : " ") + ("Version " + p.osVersion);
-    const std::pair<const char*, std::string> items[] = {
-        {"Prozessor:", processor},
-        {"ProzessorZahl:", processors},
-        {"Windowsversion:", version},
-        {"Win-Plattform:", p.platformId},
-        {"Computername:", either("COMPUTERNAME", p.hostName)},
-        {"Windows-Verzeichnis:", env("windir")},
-        {"ComSpec:", either("ComSpec", env("SHELL"))},
-        {"Benutzer:", either("USERNAME", env("USER"))},
-        {"Benutzer-Dir:", either("USERPROFILE", env("HOME"))},
-        {"APPDATA-Dir:", either("APPDATA", env("XDG_CONFIG_HOME"))},
-    };
-    TextPage page;
-    int line = 1;
-    for (const auto& [label, value] : items) {
-        page.put(2, line, label);
-        if (!value.empty()) page.put(20, line, value);
-        ++line;
-    }
-    return page;
+    return systemInformationPage(environment, version, p.platformId);
 }
 
 namespace {

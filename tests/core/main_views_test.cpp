@@ -71,7 +71,7 @@ TEST(SystemInformation, WindowsVariablesFirstThenThisPlatformsValues) {
                                             " ComSpec:          /bin/bash",
                                             " Benutzer:         anna",
                                             " Benutzer-Dir:     /home/anna",
-                                            " APPDATA-Dir:"};
+                                            " APPDATA-Dir:      "};  // an empty value still moves to column 20
     EXPECT_EQ(lines, expected);
     env["USERNAME"] = "Anna K";
     env["NUMBER_OF_PROCESSORS"] = "8";
