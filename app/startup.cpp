@@ -103,12 +103,12 @@ void writeBackAndClose(AppState& app, UserInterface& ui) {
     step([&] { app.demand.closeOrThrow(); });
     step([&] { app.calculations.closeOrThrow(); });
     step([&] {
-        const std::uint16_t current = app.currentOrderNumber;
-        if (app.currentOrderChanged && app.orders.isOpen() && current <= app.orders.count())
-            app.orders.writeOrThrow(current, app.currentOrder);
+        if (!app.currentOrderChanged) return;
         app.currentOrderChanged = false;
-        app.orders.closeOrThrow();
+        // A number the file cannot take is reported like any failed write, not skipped in silence.
+        app.orders.writeOrThrow(app.currentOrderNumber, app.currentOrder);
     });
+    step([&] { app.orders.closeOrThrow(); });
     step([&] {
         std::string error;
         if (app.costCentres.changed() && !app.costCentres.save(fs, app.files.costCentres, error)) ui.error(error);

@@ -128,6 +128,20 @@ TEST(Startup, CurrentOrderIsReadAtStartAndWrittenBackAtItsNumber) {
     EXPECT_EQ(after[kBookingDocumentSize + 1], 'X');
 }
 
+TEST(Startup, ACurrentOrderThatCannotBeWrittenBackIsReported) {
+    Fixture f;
+    ASSERT_TRUE(loadUserData(f.app, f.ui));
+    f.app.currentOrderNumber = 5;  // bestell.dat is empty: record 5 would leave a gap
+    f.app.currentOrder = Bytes(kBookingDocumentSize, 'B');
+    f.app.currentOrderChanged = true;
+    writeBackAndClose(f.app, f.ui);
+    const std::vector<std::string> errors = f.ui.linesStartingWith("error");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("bestell.dat"), std::string::npos);
+    EXPECT_FALSE(f.app.orders.isOpen()) << "closed all the same";
+    EXPECT_EQ(f.dir.read("meinart/bestell.dat").size(), 0u);
+}
+
 // The write-back with a fault at every call: every failure is reported, and settings.dat and dirbest.dat are
 // each either absent (the old state) or complete.
 TEST(Startup, WriteBackUnderFaultsReportsEveryFailureAndLeavesWholeFiles) {
