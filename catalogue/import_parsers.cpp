@@ -54,14 +54,15 @@ std::int32_t priceValue(std::string_view text) {
 
 bool parseGroupNumber(std::string_view text, std::uint16_t& number) {
     // Only blanks around the number are allowed; no sign, no hexadecimal prefix.
+    // Leading zeros are allowed, so the range is checked per digit rather than by the text's length.
     const std::string_view t = trimBlanks(text);
-    if (t.empty() || t.size() > 5) return false;
+    if (t.empty()) return false;
     std::uint32_t v = 0;
     for (const char c : t) {
         if (c < '0' || c > '9') return false;
         v = v * 10 + static_cast<std::uint32_t>(c - '0');
+        if (v > 65535) return false;
     }
-    if (v > 65535) return false;
     number = static_cast<std::uint16_t>(v);
     return true;
 }

@@ -89,6 +89,9 @@ TEST(ImportGroupLines, KeyedGroups) {
         {"'ABCDEFG@x@1'", true, "ABCDE", "x", 1},
         {"'W1@Name@'", false, "W1", "Name", 0},
         {"'W1@Name@65536'", false, "W1", "Name", 0},
+        {"'W1@Name@0000012'", true, "W1", "Name", 12},  // leading zeros do not make a number too large
+        {"'W1@Name@00065535'", true, "W1", "Name", 65535},
+        {"'W1@Name@00065536'", false, "W1", "Name", 0},
         {"'W1@Name@-1'", false, "W1", "Name", 0},
         {"'W1@Name@1 2'", false, "W1", "Name", 0},
         {"'W1@Name'", false, "W1", "", 0},
