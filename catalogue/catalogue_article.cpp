@@ -111,10 +111,14 @@ std::string articleName(const CatalogueArticle& a) {
     return cp1252ToUtf8(a.kurzbez[0]);
 }
 
-std::string descriptionText(const CatalogueArticle& a) {
+std::string descriptionTextCp1252(const CatalogueArticle& a) {
     std::string text = a.beschreib1;
     if (!a.beschreib2.empty()) text += "; " + a.beschreib2;
-    return cp1252ToUtf8(text);
+    return text;
+}
+
+std::string descriptionText(const CatalogueArticle& a) {
+    return cp1252ToUtf8(descriptionTextCp1252(a));
 }
 
 std::string statusText(int status) {

@@ -97,6 +97,8 @@ class ArticleTable final {
 std::string articleName(const CatalogueArticle& a);
 // beschreib1, then "; " and beschreib2 when that is not empty.
 std::string descriptionText(const CatalogueArticle& a);
+// The same in Windows-1252, for texts written to files.
+std::string descriptionTextCp1252(const CatalogueArticle& a);
 std::string statusText(int status);
 // "19% (St1)", "7% (St2)", "StSchlü 5".
 std::string vatText(int vatKey);

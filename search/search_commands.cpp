@@ -65,13 +65,11 @@ bool runSearch(AppState& app, UserInterface& ui, bool all, std::uint32_t first, 
 // Cells of hit k (article a), Windows-1252.
 std::vector<std::string> hitCells(AppState& app, int k, ArticleNumber a, bool net) {
     const CatalogueArticle art = app.catalogue.articles().read(a);
-    std::string description = art.beschreib1;
-    if (!art.beschreib2.empty()) description += "; " + art.beschreib2;
     return {std::to_string(k),
             std::to_string(a),
             cutText(app.catalogue.groups().productGroupName(art.productGroupNumber()), 10),
             art.kurzbez[0],
-            description,
+            descriptionTextCp1252(art),
             utf8ToCp1252(listPriceText(art, net)),
             utf8ToCp1252(statusText(art.artikelstat))};
 }

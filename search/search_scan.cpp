@@ -5,6 +5,7 @@
 
 #include "base/cp1252.h"
 #include "base/io_error.h"
+#include "catalogue/catalogue_article.h"
 #include "search/article_matcher.h"
 
 namespace kvx {
@@ -70,9 +71,7 @@ int searchRange(ArticleSource& source, std::uint32_t first, std::uint32_t last, 
     for (std::uint32_t i = first; i <= last && hits < limit; ++i) {
         ++counters.scanned;
         const std::uint8_t* rec = source.record(i);
-        const std::uint8_t status = rec[articleoffset::kStatus];
-        const bool admitted = status == 0 || status > 5 || statusFilter[status - 1u] != 0;
-        if (admitted && matcher.textPasses(rec)) {
+        if (passesStatusFilter(rec[articleoffset::kStatus], statusFilter) && matcher.textPasses(rec)) {
             ++counters.textMatches;
             if (matcher.numericPasses(rec)) {
                 ++counters.numericMatches;
