@@ -67,7 +67,8 @@ bool runComboChoice(QWidget* owner, const QString& caption, const QString& promp
 tauswahlboxdlg::tauswahlboxdlg(QWidget* owner, const QString& caption, const QString& prompt, const QStringList& lines,
                                Variant variant, int current, const std::vector<bool>& checked)
     : Tkodialog(owner),
-      m_lines(lines.mid(0, kMaxChoiceLines)),
+      // Only the radio and check-box variants need a record per line; a list takes any number of lines.
+      m_lines(variant == Variant::List ? lines : lines.mid(0, kMaxChoiceLines)),
       m_variant(variant),
       m_selected(current),
       m_checked(checked) {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "framework/modal_runner.h"
+#include "framework/system_dialogs.h"
 #include "framework/text_view.h"
 
 namespace kvx {
@@ -14,7 +15,8 @@ bool printPages(PrintJob& job) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(job.title).left(80));
     PrintRequest& r = job.request;
-    if (!modalRunner().printDialog(printer, r.fromPage, r.toPage, r.copies, r.minPage, r.maxPage)) return false;
+    // Through the request, so that "all pages" follows the user's choice of a page range.
+    if (!runPrintDialog(printer, r)) return false;
     printer.setCopyCount(std::max(1, r.copies));
 
     QPainter painter;

@@ -26,14 +26,11 @@ CellSize cellSizeFromFont(const QFont& font) {
 
 std::optional<QFont> fontFromDescription(const FontDescription& d) {
     if (!d.hasFont()) return std::nullopt;
+    // No style hint, stated explicitly so that none is inherited from a parent widget's font: a hint overrides
+    // the system's metric-compatible stand-in for a missing family (Arial -> Nimbus Sans) with a generic,
+    // wider font, and the character-cell layouts then clip their texts.
     QFont font(QString::fromStdString(cp1252ToUtf8(d.name)));
-    const QString upper = font.family().toUpper();
-    if (upper.startsWith(QStringLiteral("COURIER")))
-        font.setStyleHint(QFont::TypeWriter);
-    else if (upper.startsWith(QStringLiteral("TIMES")))
-        font.setStyleHint(QFont::Serif);
-    else
-        font.setStyleHint(QFont::SansSerif);
+    font.setStyleHint(QFont::AnyStyle);
     font.setPointSize(std::max<int>(1, d.size));
     font.setBold(d.bold());
     font.setItalic(d.italic != 0);

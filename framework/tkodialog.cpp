@@ -30,6 +30,13 @@ int g_openDialogs = 0;
 QColor fromColourRef(std::uint32_t c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
 }
+
+// Declared widths count character cells of the original toolkit, whose check mark is narrower than this
+// platform's; a caption that no longer fits gets the room it needs instead of being clipped.
+void widenToCaption(QWidget* w) {
+    const int needed = w->sizeHint().width();
+    if (needed > w->width()) w->resize(needed, w->height());
+}
 }  // namespace
 
 Tkodialog::Tkodialog(QWidget* owner, int dialogId)
@@ -160,12 +167,14 @@ QWidget* Tkodialog::createControl(DialogItem& it) {
         case DialogItemKind::CheckBox: {
             auto* box = new QCheckBox(it.text, this);
             applyCommon(it, box, false);
+            widenToCaption(box);
             return box;
         }
         case DialogItemKind::Radio: {
             auto* radio = new QRadioButton(it.text, this);
             radio->setAutoExclusive(true);
             applyCommon(it, radio, false);
+            widenToCaption(radio);
             return radio;
         }
         case DialogItemKind::DatePicker: {
@@ -206,7 +215,8 @@ QWidget* Tkodialog::createCombo(DialogItem& it) {
     it.height = m_metrics.lineHeight;
     applyCommon(it, combo, true);
     it.height = lines;
-    if (!listOnly && it.maxLength > 0) combo->lineEdit()->setMaxLength(it.maxLength);
+    // No input limit from the declared width: only edits get one, and a combo's stored values (such as a
+    // ten-character unit in a seven-cell combo) must show uncut so that reading them back keeps them.
     return combo;
 }
 

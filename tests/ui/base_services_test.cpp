@@ -4,9 +4,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include "framework/messages.h"
 #include "framework/modal_runner.h"
@@ -156,21 +158,48 @@ TEST(Printing, PagesGoToThePrinterUntilTheDrawerSaysNoMore) {
 }
 
 TEST(Printing, ThePrintDialogsPageRangeIsHonoured) {
-    RecordingRunner runner;
-    QTemporaryDir dir;
-    runner.pdfPath = dir.filePath(QStringLiteral("p.pdf"));
-    runner.range = std::make_pair(2, 3);
-    PrintJob job;
-    job.title = "T";
-    job.request = PrintRequest::forPages(5);
-    job.request.allPages = false;
-    job.lastPage = 5;
-    job.drawPage = [](int page, int, TextPage& out) {
-        out.put(1, 1, std::to_string(page));
-        return true;
-    };
-    ASSERT_TRUE(printPages(job));
-    EXPECT_EQ(runner.printed, (QStringList{QStringLiteral("2:2"), QStringLiteral("3:3")}));
+    // A fresh request offers all pages; the range the user picks in the dialog wins either way.
+    for (const bool allPagesOffered : {true, false}) {
+        RecordingRunner runner;
+        QTemporaryDir dir;
+        runner.pdfPath = dir.filePath(QStringLiteral("p.pdf"));
+        runner.range = std::make_pair(2, 3);
+        PrintJob job;
+        job.title = "T";
+        job.request = PrintRequest::forPages(5);
+        job.request.allPages = allPagesOffered;
+        job.lastPage = 5;
+        job.drawPage = [](int page, int, TextPage& out) {
+            out.put(1, 1, std::to_string(page));
+            return true;
+        };
+        ASSERT_TRUE(printPages(job));
+        EXPECT_EQ(runner.printed, (QStringList{QStringLiteral("2:2"), QStringLiteral("3:3")})) << allPagesOffered;
+        EXPECT_FALSE(job.request.allPages);
+    }
+}
+
+// A described font resolves as its family name alone does, so a missing Arial gets the system's
+// metric-compatible stand-in rather than a wider generic font.
+TEST(TextView, DescribedFontsResolveLikeTheirFamily) {
+    for (const char* name : {"ARIAL", "TIMES NEW ROMAN", "COURIER NEW"}) {
+        FontDescription d;
+        d.name = name;
+        d.size = 9;
+        const std::optional<QFont> font = fontFromDescription(d);
+        ASSERT_TRUE(font.has_value()) << name;
+        QFont plain(QString::fromLatin1(name));
+        plain.setPointSize(9);
+        EXPECT_EQ(QFontInfo(*font).family(), QFontInfo(plain).family()) << name;
+        // Also on a widget inside a window whose own font carries a style hint.
+        QWidget window;
+        QFont hinted(QStringLiteral("Arial"), 8);
+        hinted.setStyleHint(QFont::SansSerif);
+        window.setFont(hinted);
+        QWidget child(&window);
+        child.setFont(*font);
+        EXPECT_EQ(QFontInfo(child.font()).family(), QFontInfo(plain).family()) << name;
+    }
 }
 
 TEST(TextView, CellSizeRule) {

@@ -120,6 +120,18 @@ TEST_F(SearchDialogTest, FillsFromSetAndHistoriesAndReadsBack) {
     EXPECT_EQ(putUnits, (std::vector<std::string>{"UF", "UF"}));
 }
 
+TEST_F(SearchDialogTest, UnitsOfTenCharactersSurviveTheNarrowUnitCombo) {
+    SearchParameterSet set;
+    NumericAlternative& a = set.numeric[0].alternatives[0];
+    a.inUse = true;
+    a.unit = "MIKROFARAD";
+    context.units = {"MIKROFARAD", "V"};
+    runner.dialogAnswers.push_back([](Tkodialog& d) { test::press(d, dlgid::kOk); });
+    ASSERT_TRUE(runSearchDialog(nullptr, set, context));
+    EXPECT_EQ(set.numeric[0].alternatives[0].unit, "MIKROFARAD");
+    EXPECT_EQ(putUnits.front(), "MIKROFARAD");
+}
+
 TEST_F(SearchDialogTest, BadBoundNamesTheFieldAndKeepsTheDialogOpen) {
     SearchParameterSet set;
     runner.dialogAnswers.push_back([&](Tkodialog& d) {

@@ -278,6 +278,24 @@ TEST_F(SmallDialogTest, ChoicesReturnTheSelectedIndex) {
     EXPECT_EQ(index, 1);
 }
 
+// The parameter-set list offers every stored slot (up to 256) and "NEU" after them.
+TEST_F(SmallDialogTest, ListChoiceOffersEveryLine) {
+    QStringList lines;
+    for (int n = 1; n <= 200; ++n) lines << QString::number(n);
+    lines << QStringLiteral("NEU");
+    int offered = 0;
+    runner.dialogAnswers.push_back([&](Tkodialog& d) {
+        offered = d.listById(301)->count();
+        d.setControlText(301, QStringLiteral("NEU"));
+        press(d, dlgid::kOk);
+    });
+    int index = 199;
+    ASSERT_TRUE(
+        runListChoice(nullptr, QStringLiteral("Parameter speichern"), QStringLiteral("Parameter"), lines, index));
+    EXPECT_EQ(offered, 201);
+    EXPECT_EQ(index, 200);
+}
+
 TEST_F(SmallDialogTest, InformationLinesSkipEmptyLines) {
     std::vector<ControlInfo> controls;
     QSize size;

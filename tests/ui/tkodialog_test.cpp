@@ -191,6 +191,40 @@ TEST_F(DialogTest, ControlsFollowTheirKindAndStyleBits) {
     EXPECT_EQ(centred->width(), 20 * 9);
 }
 
+TEST_F(DialogTest, CheckBoxAndRadioCaptionsAreNotClipped) {
+    class Boxes final : public Tkodialog {
+      public:
+        Boxes() {
+            setHeader(40, 10, QStringLiteral("Filter"));
+            declareCheckBox(2, 1, 1, 1, QStringLiteral("Abverkauf"), 4);
+            declareRadio(2, 3, 2, 2, QStringLiteral("Bestell"), 3);
+            declareCheckBox(2, 5, 3, 3, QStringLiteral("Lager"), 20);
+            setCounts(0, 3, 3);
+        }
+    } d;
+    d.setupwindow();
+    for (int id : {301, 302}) {
+        const QWidget* w = d.controlById(id);
+        EXPECT_GE(w->width(), w->sizeHint().width()) << id;
+    }
+    EXPECT_EQ(d.controlById(303)->width(), 20 * 9);  // wide enough as declared: unchanged
+}
+
+TEST_F(DialogTest, EditableComboShowsStoredTextsLongerThanItsWidth) {
+    class Unit final : public Tkodialog {
+      public:
+        Unit() {
+            setHeader(20, 6, QStringLiteral("Einheit"));
+            declareEditableCombo(2, 1, 1, 1, 20, 7);
+            setCounts(0, 1, 1);
+        }
+    } d;
+    d.setupwindow();
+    d.addEntry(301, QStringLiteral("MIKROFARAD"));
+    d.setCurrentIndex(301, 0);
+    EXPECT_EQ(d.getText(301, 10), QStringLiteral("MIKROFARAD"));
+}
+
 TEST_F(DialogTest, DeclaringKeepsValuesGivenAsZeroAndCutsTexts) {
     FormDialog d;
     d.declareItem(0, 0, 0, 2, 0, QString(), 0, 0, DialogItemKind::None);
