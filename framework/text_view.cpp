@@ -7,14 +7,16 @@
 #include <cmath>
 
 #include "base/cp1252.h"
+#include "framework/char_cell_metrics.h"
 
 namespace kvx {
 
 CellSize cellSizeForHeight(int pixelHeight) {
     const int h = pixelHeight == 0 ? 10 : std::abs(pixelHeight);
     CellSize cell;
-    cell.lineHeight = static_cast<int>(std::nearbyint(1.4 * h));
-    cell.charWidth = static_cast<int>(std::nearbyint(0.7 * h));
+    // Integer arithmetic: 0.7 * 45 is 31.499... in binary floating point, not the tie 31.5 (which goes to 32).
+    cell.lineHeight = roundHalfEven(14LL * h, 10);
+    cell.charWidth = roundHalfEven(7LL * h, 10);
     return cell;
 }
 

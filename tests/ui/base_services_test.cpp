@@ -208,7 +208,7 @@ TEST(TextView, CellSizeRule) {
     };
     // 0.7 h and 1.4 h rounded to the nearest integer, ties to even; 0 counts as 10.
     for (const Row& r : {Row{0, 7, 14}, Row{10, 7, 14}, Row{13, 9, 18}, Row{-13, 9, 18}, Row{15, 10, 21}, Row{5, 4, 7},
-                         Row{25, 18, 35}}) {
+                         Row{25, 18, 35}, Row{45, 32, 63}}) {
         const CellSize c = cellSizeForHeight(r.height);
         EXPECT_EQ(c.charWidth, r.charWidth) << r.height;
         EXPECT_EQ(c.lineHeight, r.lineHeight) << r.height;
