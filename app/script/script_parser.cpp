@@ -23,7 +23,6 @@ std::optional<StepKind> actionKind(const QString& word) {
         {QStringLiteral("note"), StepKind::Note},
         {QStringLiteral("answer"), StepKind::Answer},
         {QStringLiteral("file"), StepKind::File},
-        {QStringLiteral("directory"), StepKind::Directory},
         {QStringLiteral("print"), StepKind::Print},
     };
     for (const auto& [w, k] : kWords)
@@ -42,10 +41,26 @@ bool parseDialogOp(const QString& line, DialogOp& op, QString& error) {
         return false;
     }
     op.value = line.section(QLatin1Char(' '), 2);
-    if (verb == QStringLiteral("press")) return true;
-    if (verb == QStringLiteral("set") || verb == QStringLiteral("check") || verb == QStringLiteral("select") ||
-        verb == QStringLiteral("date"))
-        return true;
+    // Values are checked here, so that a stray word (a trailing comment, say) is a syntax error rather than
+    // a box silently left unchecked or a list set to its first line.
+    const QString value = op.value.trimmed();
+    if (verb == QStringLiteral("press")) {
+        if (value.isEmpty()) return true;
+        error = QStringLiteral("press takes a control id only");
+        return false;
+    }
+    if (verb == QStringLiteral("check")) {
+        if (value == QStringLiteral("on") || value == QStringLiteral("off")) return true;
+        error = QStringLiteral("check ID on|off");
+        return false;
+    }
+    if (verb == QStringLiteral("select")) {
+        value.toInt(&ok);
+        if (ok) return true;
+        error = QStringLiteral("select ID INDEX");
+        return false;
+    }
+    if (verb == QStringLiteral("set") || verb == QStringLiteral("date")) return true;
     error = QStringLiteral("unknown dialog operation '%1'").arg(verb);
     return false;
 }

@@ -11,16 +11,15 @@ namespace kvx::script {
 
 enum class StepKind {
     // answers, queued
-    Answer,     // yes | no
-    Dialog,     // block of dialog operations ending with a press or cancel
-    File,       // a path, or cancel
-    Directory,  // a path, or cancel
-    Print,      // ok | cancel
+    Answer,  // yes | no
+    Dialog,  // block of dialog operations ending with a press or cancel
+    File,    // a path, or cancel (a directory choice is a code-built dialog: a Dialog answer)
+    Print,   // ok | cancel
     // actions
     Idle,
     Command,
     Tree,   // select the tree node with this datum (or "first-last" article numbers)
-    Click,  // list row (1-based)
+    Click,  // list row (0-based)
     RightClick,
     DoubleClick,
     LineClick,  // painted view line

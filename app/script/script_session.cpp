@@ -18,8 +18,6 @@ QString kindName(StepKind kind) {
             return QStringLiteral("dialog");
         case StepKind::File:
             return QStringLiteral("file");
-        case StepKind::Directory:
-            return QStringLiteral("directory");
         case StepKind::Print:
             return QStringLiteral("print");
         default:
@@ -28,8 +26,7 @@ QString kindName(StepKind kind) {
 }
 
 bool isAnswer(StepKind kind) {
-    return kind == StepKind::Answer || kind == StepKind::Dialog || kind == StepKind::File ||
-           kind == StepKind::Directory || kind == StepKind::Print;
+    return kind == StepKind::Answer || kind == StepKind::Dialog || kind == StepKind::File || kind == StepKind::Print;
 }
 
 }  // namespace

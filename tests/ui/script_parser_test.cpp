@@ -1,0 +1,73 @@
+// The script language of korvanex-script: dialog operations whose values are checked, so that a mistyped
+// or commented line fails the parse instead of filling a control with something else.
+#include <gtest/gtest.h>
+
+// The driver's sources form no library of their own; the parser is compiled into this test directly.
+#include "app/script/script_parser.cpp"
+
+namespace kvx::script {
+namespace {
+
+TEST(ScriptParser, DialogOperations) {
+    struct Row {
+        const char* line;
+        bool parses;
+        const char* value;  // the operation's value when it parses
+    };
+    const Row rows[] = {
+        {"check 305 on", true, "on"},
+        {"check 305 off", true, "off"},
+        {"check 305 on   # tick the box", false, ""},
+        {"check 305", false, ""},
+        {"select 302 1", true, "1"},
+        {"select 302 1  # second line", false, ""},
+        {"select 302 zwei", false, ""},
+        {"set 301 4,7µF  # kept: a text may hold anything", true, "4,7µF  # kept: a text may hold anything"},
+        {"set 301", true, ""},
+        {"date 301 24.12.2026", true, "24.12.2026"},
+        {"press 1", true, ""},
+        {"press 1  # OK", false, ""},
+        {"press OK", false, ""},
+        {"tick 305 on", false, ""},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.line);
+        QString error;
+        const QString source =
+            QStringLiteral("dialog\n") + QString::fromUtf8(r.line) + QStringLiteral("\npress 2\nend\n");
+        const auto steps = parseScript(source, error);
+        ASSERT_EQ(steps.has_value(), r.parses) << error.toStdString();
+        if (!r.parses) {
+            EXPECT_TRUE(error.startsWith(QStringLiteral("line 2: "))) << error.toStdString();
+            continue;
+        }
+        ASSERT_EQ(steps->size(), 1u);
+        ASSERT_EQ(steps->front().ops.size(), 2u);
+        EXPECT_EQ(steps->front().ops[0].value, QString::fromUtf8(r.value));
+    }
+}
+
+TEST(ScriptParser, StepsAndBlocks) {
+    struct Row {
+        const char* script;
+        bool parses;
+    };
+    const Row rows[] = {
+        {"answer yes\nidle\ncommand 121\nclick 0\n", true},
+        {"# only a comment\n\n", true},
+        {"answer vielleicht\n", false},
+        {"command zwölf\n", false},
+        {"directory /tmp\n", false},             // a directory choice is answered by a dialog block
+        {"dialog\ncheck 305 on\nend\n", false},  // a block ends with press or cancel
+        {"dialog\ncancel\n", false},             // and with end
+        {"dialog\n# a comment inside the block\ncancel\nend\n", true},
+    };
+    for (const Row& r : rows) {
+        QString error;
+        EXPECT_EQ(parseScript(QString::fromUtf8(r.script), error).has_value(), r.parses)
+            << r.script << error.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace kvx::script
