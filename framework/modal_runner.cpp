@@ -37,12 +37,14 @@ int ExecModalRunner::runDialog(Tkodialog& dialog) {
 void ExecModalRunner::showMessage(MessageKind kind, const QString& title, const QString& text) {
     QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information, title, text,
                     QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);  // messages quote data (names, remarks), never markup
     box.exec();
 }
 
 bool ExecModalRunner::askQuestion(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
     return box.exec() == QMessageBox::Yes;

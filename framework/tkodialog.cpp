@@ -192,6 +192,8 @@ QWidget* Tkodialog::createControl(DialogItem& it) {
 
 QWidget* Tkodialog::createLabel(DialogItem& it) {
     auto* label = new QLabel(QString(it.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), this);
+    // Texts from the data (names, remarks) are shown as written, never read as markup.
+    label->setTextFormat(Qt::PlainText);
     applyCommon(it, label, false);
     const bool centred = (it.style & style::kLabelCentred) != 0;
     label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);

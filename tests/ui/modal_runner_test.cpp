@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -62,6 +63,25 @@ TEST(ExecModalRunnerTest, QuestionsOfferJaAndNein) {
         texts.sort();
         EXPECT_EQ(texts, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
     }
+}
+
+// A message quoting data that looks like markup shows it as written.
+TEST(ExecModalRunnerTest, MessagesShowTheirTextAsWritten) {
+    const QString text = QStringLiteral("Bemerkung <b>Lager</b> leer");
+    int shownWidth = 0, needed = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QLabel* label : box->findChildren<QLabel*>()) {
+            if (label->text() != text) continue;
+            shownWidth = label->sizeHint().width();
+            needed = label->fontMetrics().horizontalAdvance(text);
+        }
+        box->button(QMessageBox::Ok)->click();
+    });
+    modalRunner().showMessage(MessageKind::Information, QStringLiteral("Mitteilung"), text);
+    EXPECT_GT(needed, 0);
+    EXPECT_GE(shownWidth, needed);
 }
 
 }  // namespace

@@ -210,6 +210,21 @@ TEST_F(DialogTest, CheckBoxAndRadioCaptionsAreNotClipped) {
     EXPECT_EQ(d.controlById(303)->width(), 20 * 9);  // wide enough as declared: unchanged
 }
 
+TEST_F(DialogTest, LabelsShowTheirTextAsWritten) {
+    class Remark final : public Tkodialog {
+      public:
+        Remark() {
+            setHeader(40, 6, QStringLiteral("Bemerkung"));
+            declareLabel(2, 1, 1, 1, QStringLiteral("<b>Lager</b> leer"), 20);
+            setCounts(1, 0, 1);
+        }
+    } d;
+    d.setupwindow();
+    const auto* label = qobject_cast<QLabel*>(d.controlById(201));
+    ASSERT_NE(label, nullptr);
+    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(QStringLiteral("<b>Lager</b> leer")));
+}
+
 TEST_F(DialogTest, EditableComboShowsStoredTextsLongerThanItsWidth) {
     class Unit final : public Tkodialog {
       public:
