@@ -46,10 +46,15 @@ int main(int argc, char** argv) {
             const QStringList p = args[++i].split(QLatin1Char('-'));
             if (p.size() != 3) return usage();
             today = {p[0].toInt(), p[1].toInt(), p[2].toInt()};
+            // A mistyped day must not date the bookings of the run silently.
+            if (!kvx::isValidDate(kvx::encodeDate(today))) return usage();
         } else if (a == QStringLiteral("--time") && hasValue) {
             const QStringList p = args[++i].split(QLatin1Char(':'));
             if (p.size() != 3) return usage();
-            seconds = p[0].toInt() * 3600 + p[1].toInt() * 60 + p[2].toInt();
+            bool ok[3] = {};
+            const int h = p[0].toInt(&ok[0]), m = p[1].toInt(&ok[1]), sec = p[2].toInt(&ok[2]);
+            if (!ok[0] || !ok[1] || !ok[2] || h < 0 || h > 23 || m < 0 || m > 59 || sec < 0 || sec > 59) return usage();
+            seconds = h * 3600 + m * 60 + sec;
         } else if (scriptPath.isEmpty() && !a.startsWith(QStringLiteral("--"))) {
             scriptPath = a;
         } else {
