@@ -9,7 +9,7 @@ namespace kvx {
 void CostCentres::load(FileSystem& fs, const std::string& path) {
     m_names.clear();
     std::string data;
-    if (readWholeFile(fs, path, data)) {
+    if (readFileIfPresent(fs, path, data)) {
         const std::size_t records = std::min<std::size_t>(data.size() / kCostCentreRecordSize, kMaximumCount);
         for (std::size_t i = 0; i < records; ++i) {
             const auto* rec = reinterpret_cast<const std::uint8_t*>(data.data()) + i * kCostCentreRecordSize;

@@ -15,7 +15,8 @@ class CostCentres final {
     // Names 0..400 exist, of which at most 400 are read; the settings hold status bytes for 0..40 only.
     static constexpr int kMaximumCount = 400;
 
-    // Missing file: the default names. Empty names become "Allgemein" (first) or "Projekt" + number.
+    // Missing file: the default names. Empty names become "Allgemein" (first) or "Projekt" + number. A file
+    // that exists but cannot be read throws IoError.
     // save() writes back every name that load() read.
     void load(FileSystem& fs, const std::string& path);
     bool save(FileSystem& fs, const std::string& path, std::string& error);

@@ -15,12 +15,13 @@ bool openUserFile(RecordFile& file, UserInterface& ui) {
     return false;
 }
 
-// Reads a block file of `size` bytes (zeroed first); a missing file leaves zeros.
+// Reads a block file of `size` bytes (zeroed first); a missing file leaves zeros, an unreadable one throws.
 void loadBlock(FileSystem& fs, const std::string& path, std::size_t size, BlockFile& block) {
     block.bytes.assign(size, 0);
     block.changed = false;
+    block.loaded = false;
     std::string data;
-    block.loaded = readWholeFile(fs, path, data);
+    block.loaded = readFileIfPresent(fs, path, data);
     if (block.loaded) std::copy_n(data.begin(), std::min(data.size(), size), block.bytes.begin());
 }
 

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/io_error.h"
+
 namespace kvx {
 
 // Texts of the run-time library, so that messages read the same on every platform.
@@ -180,6 +182,14 @@ bool readWholeFile(FileSystem& fs, const std::string& path, std::string& content
     if (got < 0) return false;
     contents.resize(static_cast<std::size_t>(got));
     return true;
+}
+
+bool readFileIfPresent(FileSystem& fs, const std::string& path, std::string& contents) {
+    contents.clear();
+    if (!fs.exists(path)) return false;
+    if (readWholeFile(fs, path, contents)) return true;
+    const std::string why = fs.lastError();
+    throw IoError((why.empty() ? std::string("I/O error") : why) + ": " + path);
 }
 
 std::string directoryOf(const std::string& path) {

@@ -72,6 +72,10 @@ std::string ioErrorText(int err);
 // Reads a whole file; false when it cannot be opened or read.
 bool readWholeFile(FileSystem& fs, const std::string& path, std::string& contents);
 
+// Reads a whole file that may be missing: false when it does not exist. A file that exists but cannot be
+// read throws IoError, so that it is not taken for a missing one and replaced by the next save.
+bool readFileIfPresent(FileSystem& fs, const std::string& path, std::string& contents);
+
 // Replaces `path` with `contents` so that a crash leaves the old or the new file, never a mix:
 // write a temporary file in the same directory, fsync, rename over the target, fsync the directory.
 // On any failure the old file stays and the temporary file is removed; `error` tells what failed.

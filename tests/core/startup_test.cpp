@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "base/fault_file_system.h"
+#include "base/io_error.h"
 #include "fake_ui.h"
 #include "temp_dir.h"
 
@@ -71,6 +72,16 @@ TEST(Startup, AUserFileThatCannotBeCreatedEndsTheStart) {
     EXPECT_TRUE(f.app.forcedClose);
     EXPECT_EQ(f.ui.log, (std::vector<std::string>{"error[FEHLER]: Die Datei meinart/bedarf.dat ist nicht anlegbar!",
                                                   "info: Daten fehlerhaft. Das Programm wird beendet"}));
+}
+
+TEST(Startup, AFileThatExistsButCannotBeReadIsNotTakenForAMissingOne) {
+    // Taken for missing, its contents would be replaced by defaults at the next save.
+    for (const char* name : {"dirbest.dat", "suchidx.dat", "meinart/kstst.dat"}) {
+        SCOPED_TRACE(name);
+        Fixture f;
+        std::filesystem::create_directories(f.dir.path() / name);  // exists, but reading it fails
+        EXPECT_THROW(loadUserData(f.app, f.ui), IoError);
+    }
 }
 
 TEST(Startup, QuitAnsweredNoWritesNothing) {
