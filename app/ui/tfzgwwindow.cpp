@@ -103,9 +103,8 @@ void tfzgwwindow::setupwindow() {
     TKowindow::setupwindow();
     setWindowTitle(QStringLiteral("KORVANEX"));
     loadSettings(*m_app);
-    QFont own(QStringLiteral("Arial"), 8);
-    own.setStyleHint(QFont::SansSerif);
-    setFont(own);
+    // No style hint: with one, fontconfig picks a generic face instead of the metric twin of Arial.
+    setFont(QFont(QStringLiteral("Arial"), 8));
     applyFonts();
     createScrollBar(1, Qt::Vertical, -100, 100, 0, 20, 1);
     createScrollBar(2, Qt::Horizontal, -100, 100, 0, 10, 1);
@@ -183,8 +182,7 @@ QFont tfzgwwindow::fontOf(FontSlot slot) const {
 void tfzgwwindow::applyFonts() {
     for (int i = 0; i < 5; ++i) {
         const auto slot = static_cast<FontSlot>(i);
-        QFont fallback(QStringLiteral("Arial"), 10);
-        fallback.setStyleHint(QFont::SansSerif);
+        const QFont fallback(QStringLiteral("Arial"), 10);
         m_fonts[static_cast<std::size_t>(i)] = fontFromDescription(m_app->settings.font(slot)).value_or(fallback);
     }
     dialogOptions().dialogFont = fontOf(FontSlot::Dialog);
@@ -292,7 +290,8 @@ void tfzgwwindow::showListControl(int kind, bool withTree) {
         tkolistview::Options options;
         options.tag = kind;
         options.hotTrack = true;
-        auto* list = new tkolistview(m_splitter, options);
+        // Made without a parent: a widget born inside the splitter would become a pane of its own.
+        auto* list = new tkolistview(nullptr, options);
         list->setListFont(fontOf(FontSlot::List));
         const QFontMetrics metrics(fontOf(FontSlot::List));
         for (const ListColumn& c : listColumns(kind, m_app->settings.netPrices()))
@@ -307,7 +306,8 @@ void tfzgwwindow::showListControl(int kind, bool withTree) {
         if (m_list == nullptr) {
             m_splitter->setPanes(m_tree, list);
         } else {
-            delete m_splitter->replaceWidget(1, list);
+            // Deleted later: this may run inside a handler of the old list.
+            if (QWidget* old = m_splitter->replaceWidget(1, list)) old->deleteLater();
         }
         m_list = list;
     }

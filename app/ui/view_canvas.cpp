@@ -54,7 +54,6 @@ void ViewCanvas::paintStartPage(QPainter& painter) {
     QFont font;
     for (const StartPageLine& line : m_start->centred) {
         font = QFont(QStringLiteral("Arial"), line.pointSize);
-        font.setStyleHint(QFont::SansSerif);
         font.setItalic(line.italic);
         painter.setFont(font);
         const QFontMetrics metrics(font);

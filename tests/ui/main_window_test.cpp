@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
+#include <QSplitter>
 #include <QStatusTipEvent>
 #include <filesystem>
 
@@ -15,6 +16,7 @@
 #include "app/ui/tfzgwwindow.h"
 #include "base/clock.h"
 #include "base/file_system.h"
+#include "framework/tkodialog.h"
 #include "framework/tkoscrollbar.h"
 
 namespace kvx {
@@ -111,6 +113,16 @@ TEST_F(MainWindowTest, StartPageBrowserAndBack) {
     EXPECT_TRUE(window.scrollBar(Qt::Vertical)->isHidden()) << "the browser does not scroll by lines";
     window.idleStep();
     EXPECT_EQ(window.describe(QStringLiteral("view")).value(1), QStringLiteral("list kind 3, 84 rows"));
+
+    // A search replaces the catalogue list beside the tree instead of adding a pane of its own.
+    runner.dialogAnswers.push_back([](Tkodialog& d) { test::press(d, dlgid::kOk); });
+    window.dispatch(248);
+    window.idleStep();
+    EXPECT_TRUE(window.describe(QStringLiteral("view")).value(1).startsWith(QStringLiteral("list kind 2, ")));
+    auto* splitter = window.findChild<QSplitter*>();
+    ASSERT_NE(splitter, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(splitter->count(), 2) << "tree and one list";
 
     window.dispatch(100);
     EXPECT_EQ(window.viewNumber(), 1);
