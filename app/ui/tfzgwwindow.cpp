@@ -88,9 +88,12 @@ tfzgwwindow::tfzgwwindow(FileSystem& fs, const Clock& clock, const std::string& 
 
 tfzgwwindow::~tfzgwwindow() {
     setMessageStatusBar(nullptr, 0);
+    if (dialogOptions().trace == &m_app->trace) dialogOptions().trace = nullptr;
 }
 
 void tfzgwwindow::tcreateactions() {
+    // The framework's dialogs, lists and trees trace into the run's one trace log.
+    dialogOptions().trace = &m_app->trace;
     setHelpFile(QStringLiteral("K-VANEX.HLP"));
     // The help engine of the old systems does not exist here, so help stays disabled.
     setHelpEnabled(false);
