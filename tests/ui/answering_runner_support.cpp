@@ -44,8 +44,13 @@ bool AnsweringRunner::askQuestion(const QString& title, const QString& text) {
 
 std::optional<QString> AnsweringRunner::chooseFile(const FileChoice& choice) {
     fileChoices.push_back(choice);
-    if (fileAnswers.empty()) return std::nullopt;
-    auto answer = fileAnswers.front();
+    if (fileAnswers.empty() || !fileAnswers.front()) {
+        if (!fileAnswers.empty()) fileAnswers.pop_front();
+        return std::nullopt;
+    }
+    // The text is taken out before the optional is dropped: copying a std::optional<QString> makes GCC 12
+    // at -O3 warn about an uninitialised QString inside the disengaged case.
+    QString answer = std::move(*fileAnswers.front());
     fileAnswers.pop_front();
     return answer;
 }
