@@ -1,7 +1,7 @@
 // The program's menus: one main menu per view (401..424) and the sub-menus (10..21, 30).
 #pragma once
 
-#include "app/menu_table.h"
+#include "framework/model/menu_table.h"
 
 namespace kvx {
 

@@ -9,8 +9,8 @@
 #include <QString>
 #include <cstdint>
 
-#include "app/menu_table.h"
-#include "app/view_stack.h"
+#include "framework/model/menu_table.h"
+#include "framework/model/view_stack.h"
 #include "framework/menu_builder.h"
 
 namespace kvx {

@@ -8,7 +8,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/menu_table.h"
+#include "framework/model/menu_table.h"
 
 class QAction;
 class QMenu;

@@ -5,9 +5,10 @@
 
 #include <QFont>
 #include <QStringList>
+#include <optional>
 
+#include "base/font_description.h"
 #include "base/text_page.h"
-#include "settings/settings_record.h"
 
 class QPainter;
 

@@ -4,7 +4,7 @@
 
 #include <QScrollBar>
 
-#include "app/scroll_state.h"
+#include "framework/model/scroll_state.h"
 
 namespace kvx {
 

@@ -8,25 +8,12 @@
 #include <string>
 
 #include "base/file_system.h"
+#include "base/font_description.h"
 #include "base/le_bytes.h"
 
 namespace kvx {
 
 enum class FontSlot { Dialog = 0, Detail = 1, List = 2, Print = 3, Tree = 4 };
-
-// 47-byte font description.
-struct FontDescription {
-    std::string name;  // Windows-1252, at most 37 characters; 3 or fewer = no font of its own
-    std::uint8_t charset = 0;
-    std::uint16_t weight = 3;  // above 3 = bold
-    std::uint16_t size = 10;   // points
-    std::uint8_t italic = 0;
-    std::int16_t angle = 0;
-    std::uint8_t colour = 0;
-
-    bool hasFont() const { return name.size() > 3; }
-    bool bold() const { return weight > 3; }
-};
 
 class SettingsRecord final {
   public:
@@ -107,9 +94,5 @@ class SettingsRecord final {
     std::array<std::uint8_t, kSize> m_bytes{};
     bool m_dirty = false;
 };
-
-// A font description at `offset` of a buffer, clamped as loading requires.
-FontDescription decodeFontDescription(const std::uint8_t* rec, std::size_t offset);
-void encodeFontDescription(std::uint8_t* rec, std::size_t offset, const FontDescription& font);
 
 }  // namespace kvx

@@ -1,5 +1,5 @@
 // Menu table construction, the item record rules and the recursive menu build.
-#include "app/menu_table.h"
+#include "framework/model/menu_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The view stack of the base window and the scroll range rule its levels carry.
-#include "app/view_stack.h"
+#include "framework/model/view_stack.h"
 
 #include <gtest/gtest.h>
 

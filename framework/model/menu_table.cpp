@@ -1,5 +1,5 @@
 // Menu tables and the menu tree built from them.
-#include "app/menu_table.h"
+#include "framework/model/menu_table.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // Scroll range rule of the base window's scroll bars.
-#include "app/scroll_state.h"
+#include "framework/model/scroll_state.h"
 
 #include <algorithm>
 #include <climits>

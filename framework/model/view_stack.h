@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/scroll_state.h"
+#include "framework/model/scroll_state.h"
 
 namespace kvx {
 

@@ -1,5 +1,5 @@
 // The nested views of the base window.
-#include "app/view_stack.h"
+#include "framework/model/view_stack.h"
 
 namespace kvx {
 
