@@ -10,7 +10,7 @@ AppState::AppState(FileSystem& fs, const Clock& clock, std::string programDir)
       consumption(fs, files.consumption, kBookingDocumentSize),
       calculations(fs, files.calculations, kBookingDocumentSize),
       internetAddresses(fs, files.internetAddresses, kInternetAddressRecordSize),
-      searchParameters(fs, files.searchParameters, kSearchParameterSetSize),
+      search(fs, clock, settings, catalogue, SearchFileNames{files.searchParameters, files.searchIndex}),
       m_fs(fs),
       m_clock(clock),
       m_programDir(std::move(programDir)) {

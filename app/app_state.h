@@ -1,5 +1,6 @@
-// The application's state for one run: settings, file set, open files, catalogue and the user's data.
-// The main window owns one instance; every command's operation works on it.
+// The application's state for one run: settings, file set, trace, catalogue and the subsystem sessions.
+// The main window owns one instance. Each subsystem keeps its own state and files in its session (search:
+// SearchSession); the stock files below move into stock keeping's session the same way.
 #pragma once
 
 #include <memory>
@@ -7,23 +8,17 @@
 
 #include "app/cost_centres.h"
 #include "app/file_set.h"
+#include "base/block_file.h"
 #include "base/clock.h"
 #include "base/file_system.h"
 #include "base/le_bytes.h"
 #include "base/record_file.h"
 #include "base/trace.h"
 #include "catalogue/catalogue.h"
-#include "search/search_state.h"
+#include "search/search_session.h"
 #include "settings/settings_record.h"
 
 namespace kvx {
-
-// A block file read whole at start and written back whole (temporary file, rename) when it changed.
-struct BlockFile {
-    Bytes bytes;
-    bool loaded = false;  // the file existed and was read
-    bool changed = false;
-};
 
 class AppState final {
   public:
@@ -50,10 +45,9 @@ class AppState final {
     RecordFile consumption;
     RecordFile calculations;
     RecordFile internetAddresses;
-    RecordFile searchParameters;
 
-    BlockFile searchIndex;
-    SearchState search;
+    SearchSession search;
+
     BlockFile directOrder;
     // The current order: a record of bestell.dat held in memory, written back at its number.
     std::uint16_t currentOrderNumber = 0;
@@ -61,7 +55,6 @@ class AppState final {
     bool currentOrderLoaded = false;
     bool currentOrderChanged = false;
 
-    bool searchParametersChanged = false;
     bool forcedClose = false;
     int startupPhase = 2;
 

@@ -2,110 +2,68 @@
 #include "app/dispatcher.h"
 
 #include "app/catalogue_commands.h"
-#include "app/search_dispatch.h"
+#include "app/pending_command_rows.h"
 #include "app/user_files.h"
+#include "base/command_numbers.h"
 #include "base/cp1252.h"
 #include "catalogue/article_pages.h"
+#include "search/search_command_table.h"
 
 namespace kvx {
 
-Dispatcher::Dispatcher(AppState& app, UserInterface& ui, WindowPort& window) : m_app(app), m_ui(ui), m_window(window) {}
+Dispatcher::Dispatcher(AppState& app, UserInterface& ui, SearchDialogs& searchDialogs, WindowPort& window)
+    : m_app(app), m_ui(ui), m_window(window) {
+    m_commands.add(ownCommandRows());
+    m_commands.add(searchCommandRows({app.search, ui, searchDialogs, window, m_refill, m_range}));
+    m_commands.add(pendingCommandRows());
+}
 
-bool Dispatcher::hasOperation(int command) const {
-    if (isSearchCommand(command)) return true;
-    switch (command) {
-        case 1:
-        case 90:
-        case 91:
-        case 92:
-        case 93:
-        case 100:
-        case 121:
-        case 142:
-        case 195:
-        case 196:
-        case 199:
-        case 200:
-        case 202:
-        case 203:
-        case 204:
-        case 246:
-            return true;
-        default:
-            return false;
-    }
+std::vector<CommandRow> Dispatcher::ownCommandRows() {
+    auto row = [](int number, std::function<void()> handler, std::vector<int> views = {}) {
+        return CommandRow{number, false, std::move(views), std::nullopt, std::move(handler)};
+    };
+    auto help = [this](int command) { return [this, command] { m_window.help(command); }; };
+    return {
+        row(cmd::kClose, [this] { m_window.closeWindow(); }),
+        row(cmd::kAbout, [this] { m_ui.showLines(kAboutTitle, aboutLines(m_app)); }),
+        row(cmd::kHelpContents, help(cmd::kHelpContents)),
+        row(cmd::kHelpContext, help(cmd::kHelpContext)),
+        row(cmd::kHelpIndex, help(cmd::kHelpIndex)),
+        row(cmd::kBack, [this] { leaveView(); }),
+        row(cmd::kCatalogue,
+            [this] {
+                if (m_app.catalogue.articleCount() >= 2) showCatalogueBrowser();
+            }),
+        row(cmd::kArticleInformation, [this] { articleInformation(); }, {2, 3, 4}),
+        row(cmd::kShowTextFile, [this] { showTextFile(); }),
+        row(cmd::kShowArticleGroup,
+            [this] {
+                if (m_app.catalogue.articleCount() >= 2) showArticleGroup();
+            }),
+        row(cmd::kOnlineCatalogue, [this] { openOnline(kOnlineCataloguePath); }),
+        row(cmd::kOnlinePicture, [this] { openOnline(kOnlinePicturesPath); }),
+        row(cmd::kImportCatalogue, [this] { importCatalogue(); }),
+        row(cmd::kOpenManual, [this] { openManual(); }),
+        row(cmd::kSystemInformation, [this] { showSystemInformation(); }),
+        row(cmd::kDeleteUserFiles, [this] { deleteUserFiles(); }),
+    };
 }
 
 void Dispatcher::dispatch(int command) {
-    if (command < 0 || command > kHighestCommand) {
+    if (command < 0 || command > cmd::kHighest) {
         m_window.notImplemented();
         return;
     }
     const bool stockMode = m_app.settings.stockMode();
+    const CommandRow* row = m_commands.find(command);
     // Checked before the operation exists, so that a stock command stays silent in simple mode whatever
     // state its own part is in.
-    if (!stockMode && isStockCommand(command)) return;
-    if (!hasOperation(command) || !servesView(command, m_window.currentView(), stockMode)) {
+    if (row != nullptr && row->stockOnly && !stockMode) return;
+    if (row == nullptr || !row->handler || !m_commands.servesView(command, m_window.currentView(), stockMode)) {
         m_window.notImplemented();
         return;
     }
-    run(command);
-}
-
-void Dispatcher::run(int command) {
-    if (isSearchCommand(command)) {
-        runSearchCommand(command, m_app, m_ui, m_window, m_refill, m_range);
-        return;
-    }
-    switch (command) {
-        case 1:
-            m_window.closeWindow();
-            break;
-        case 90:
-            m_ui.showLines(kAboutTitle, aboutLines(m_app));
-            break;
-        case 91:
-        case 92:
-        case 93:
-            m_window.help(command);
-            break;
-        case 100:
-            leaveView();
-            break;
-        case 121:
-            if (m_app.catalogue.articleCount() >= 2) showCatalogueBrowser();
-            break;
-        case 142:
-            articleInformation();
-            break;
-        case 195:
-            showTextFile();
-            break;
-        case 196:
-            if (m_app.catalogue.articleCount() >= 2) showArticleGroup();
-            break;
-        case 199:
-            openOnline(kOnlineCataloguePath);
-            break;
-        case 200:
-            openOnline(kOnlinePicturesPath);
-            break;
-        case 202:
-            importCatalogue();
-            break;
-        case 203:
-            openManual();
-            break;
-        case 204:
-            showSystemInformation();
-            break;
-        case 246:
-            deleteUserFiles();
-            break;
-        default:
-            m_window.notImplemented();
-            break;
-    }
+    row->handler();
 }
 
 // ---- views ----
@@ -130,7 +88,7 @@ void Dispatcher::leaveView() {
 }
 
 void Dispatcher::showCatalogueBrowser() {
-    if (m_window.currentView() != 3) m_window.enterView(3, 402, "Artikel-Liste");
+    if (m_window.currentView() != 3) m_window.enterView(3, menu::kCatalogue, "Artikel-Liste");
     // The catalogue list itself, also where the view showed search results before.
     m_window.showList(kCatalogueList, true);
     m_refill.request(kCatalogueList);
@@ -147,7 +105,7 @@ void Dispatcher::idleFill() {
 ListContent Dispatcher::listContent(int kind) const {
     ListContent content;
     content.kind = kind;
-    if (kind == kSearchList) return searchListContent(m_app);
+    if (kind == kSearchList) return searchListContent(m_app.search);
     if (kind != kCatalogueList || !m_app.catalogue.isLoaded()) return content;
     const bool net = m_app.settings.netPrices();
     content.columns = listColumns(kind, net);
@@ -273,7 +231,7 @@ void Dispatcher::showTextFile() {
         return;
     }
     m_pages[20] = textFilePage(contents);
-    if (m_window.currentView() != 20) m_window.enterView(20, 400, "Textfile");
+    if (m_window.currentView() != 20) m_window.enterView(20, menu::kBackOnly, "Textfile");
     showCurrentView();
 }
 
@@ -300,7 +258,7 @@ void Dispatcher::importCatalogue() {
 
 void Dispatcher::showSystemInformation() {
     m_pages[30] = systemInformation(m_platform);
-    if (m_window.currentView() != 30) m_window.enterView(30, 400, "System-Info");
+    if (m_window.currentView() != 30) m_window.enterView(30, menu::kBackOnly, "System-Info");
     showCurrentView();
 }
 

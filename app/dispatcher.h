@@ -1,7 +1,8 @@
 // The command dispatcher of the main window and the state of its views: every menu item and list
-// callback ends here with a command number. The rules (numbers above 252, commands without an
-// operation, stock commands in simple mode, view-dependent commands) and the operations of the main
-// window's own commands live here, so they run without Qt; the window is reached through WindowPort.
+// callback ends here with a command number. The dispatcher reads one command table, filled with the rows
+// of each subsystem (its own, search's, and those still without an operation), and applies the rules
+// (numbers above cmd::kHighest, commands without an operation, stock commands in simple mode,
+// view-dependent commands). It runs without Qt; the window is reached through WindowPort.
 #pragma once
 
 #include <cstdint>
@@ -10,11 +11,13 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/list_refill.h"
 #include "app/main_views.h"
 #include "app/window_port.h"
+#include "base/command_table.h"
+#include "base/list_refill.h"
 #include "base/user_interface.h"
 #include "catalogue/group_tree.h"
+#include "search/search_dialogs.h"
 
 namespace kvx {
 
@@ -28,12 +31,16 @@ enum class RowClick { Click, Right, Double };
 
 class Dispatcher final {
   public:
-    Dispatcher(AppState& app, UserInterface& ui, WindowPort& window);
+    Dispatcher(AppState& app, UserInterface& ui, SearchDialogs& searchDialogs, WindowPort& window);
+    Dispatcher(const Dispatcher&) = delete;
+    Dispatcher& operator=(const Dispatcher&) = delete;
 
     // Runs command `command` by the dispatch rules. A run-time I/O error passes to the caller.
     void dispatch(int command);
+    // The rows of all subsystems.
+    const CommandTable& commands() const { return m_commands; }
     // Whether the command has an operation in this program (the others answer "Feature not implemented!").
-    bool hasOperation(int command) const;
+    bool hasOperation(int command) const { return m_commands.hasOperation(command); }
 
     // ---- views ----
     // Shows what the current view shows: the list it showed last, else its own list (the catalogue
@@ -72,7 +79,7 @@ class Dispatcher final {
     void setPlatformValues(PlatformValues values) { m_platform = std::move(values); }
 
   private:
-    void run(int command);
+    std::vector<CommandRow> ownCommandRows();
     void showCatalogueBrowser();
     void leaveView();
     void articleInformation();
@@ -88,6 +95,7 @@ class Dispatcher final {
     AppState& m_app;
     UserInterface& m_ui;
     WindowPort& m_window;
+    CommandTable m_commands;
     ListRefill m_refill;
     GroupTree m_tree;
     CatalogueListRange m_range;

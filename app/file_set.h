@@ -32,7 +32,5 @@ inline constexpr std::size_t kMyArticleRecordSize = 819;
 inline constexpr std::size_t kBookingDocumentSize = 8016;
 inline constexpr std::size_t kInternetAddressRecordSize = 154;
 inline constexpr std::size_t kCostCentreRecordSize = 21;
-inline constexpr std::size_t kSearchParameterSetSize = 415;
-inline constexpr std::size_t kSearchResultListSize = 2002;
 
 }  // namespace kvx

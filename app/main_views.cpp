@@ -36,56 +36,6 @@ int helpContextOfView(int view) {
     return own ? view : 0;
 }
 
-bool isStockCommand(int command) {
-    // Commands on My Articles, orders, bookings, calculations and cost centres; their menus are offered
-    // only in stock mode, and sent by other means they must not touch the stock files.
-    static constexpr int kStock[] = {112, 113, 126, 127, 136, 138, 139, 143, 144, 150, 151, 152, 154,
-                                     155, 156, 157, 159, 160, 161, 162, 163, 164, 165, 166, 167, 168,
-                                     169, 172, 173, 174, 187, 192, 193, 205, 206, 207, 208, 241, 245};
-    return std::find(std::begin(kStock), std::end(kStock), command) != std::end(kStock);
-}
-
-const std::vector<int>& viewsServed(int command, bool stockMode) {
-    static const std::vector<int> kAny;
-    static const std::vector<int> kDetails{6, 10, 12, 17};
-    static const std::vector<int> kChange{5, 7, 8, 11, 15, 18, 21, 25};
-    static const std::vector<int> kNew{5, 6, 8, 10, 11, 12, 17, 18, 25};
-    static const std::vector<int> kNextPrevious{5, 7, 8, 11, 13, 18, 21};
-    static const std::vector<int> kInfo{2, 3, 4};
-    static const std::vector<int> kDeletePosition{5, 8, 11, 18, 21};
-    static const std::vector<int> kSaveText{6, 10, 12, 16, 17};
-    // Simple mode: the direct order is saved from the start view and from its own view.
-    static const std::vector<int> kSaveDirectOrder{1, 16};
-    static const std::vector<int> kBook{7, 10, 11, 12};
-    switch (command) {
-        case 112:
-        case 167:
-            return kDetails;
-        case 123:
-            return kChange;
-        case 124:
-            return kNew;
-        case 128:
-        case 129:
-            return kNextPrevious;
-        case 142:
-            return kInfo;
-        case 148:
-            return kDeletePosition;
-        case 149:
-            return stockMode ? kSaveText : kSaveDirectOrder;
-        case 154:
-            return kBook;
-        default:
-            return kAny;
-    }
-}
-
-bool servesView(int command, int view, bool stockMode) {
-    const std::vector<int>& views = viewsServed(command, stockMode);
-    return views.empty() || std::find(views.begin(), views.end(), view) != views.end();
-}
-
 int paintedLineEntry(int view, int line, int entries) {
     if (line <= 1) return -1;
     switch (view) {

@@ -1,6 +1,5 @@
-// What the main window's views are: titles, main menus, list kinds, help contexts, the rules of the
-// command table (stock-only commands, commands that depend on the view), and the pages the window
-// paints for the start view, the about box, the system information and a shown text file.
+// What the main window's views are: their lists, help contexts and line selection, and the pages the
+// window paints for the start view, the about box, the system information and a shown text file.
 #pragma once
 
 #include <cstdint>
@@ -10,23 +9,10 @@
 
 #include "app/app_state.h"
 #include "base/text_page.h"
+#include "base/view_port.h"
 #include "catalogue/catalogue_article.h"
 
 namespace kvx {
-
-// List kinds: the list control's tag.
-enum ListKind : int {
-    kNoList = 0,
-    kSearchList = 2,
-    kCatalogueList = 3,
-    kMyArticlesList = 4,
-    kOrdersList = 6,
-    kDemandList = 10,
-    kConsumptionList = 12,
-};
-
-inline constexpr int kHighestCommand = 252;
-inline constexpr const char* kNotImplemented = "Feature not implemented!";
 
 // The list a view shows (kCatalogueList for the catalogue browser), or kNoList for painted views.
 int listKindOfView(int view);
@@ -34,12 +20,6 @@ int listKindOfView(int view);
 std::vector<ListColumn> listColumns(int kind, bool netPrices);
 // Views 1..6, 8..12 and 16..18 use their number as help context; all others 0.
 int helpContextOfView(int view);
-
-// Commands that belong to stock keeping: in simple mode they do nothing at all.
-bool isStockCommand(int command);
-// The views a view-dependent command serves; empty for commands that act in every view.
-const std::vector<int>& viewsServed(int command, bool stockMode);
-bool servesView(int command, int view, bool stockMode);
 
 // Line-based selection in painted views: the entry chosen by a click on text line `line` of `view`, or
 // -1 when the click selects nothing. `entries` is the number of selectable entries the view shows
@@ -88,27 +68,9 @@ TextPage systemInformation(const PlatformValues& platform);
 TextPage textFilePage(const std::string& contents);
 
 // ---- information form ----
-// Page types of the information form.
-enum InfoPageType : int {
-    kInfoCatalogueArticle = 0,
-    kInfoMyArticle = 1,
-    kInfoOrder = 2,
-    kInfoDemand = 3,
-    kInfoConsumption = 4,
-    kInfoCalculation = 5,
-    kInfoDirectOrder = 7,
-    kInfoStockHistory = 8,
-};
 inline constexpr int kInfoFormWidthChars = 70;
 // Height in text lines: 12 for types 0, 1 and 6, positions + 10 for the documents (2..5, 7), 30 for the
 // stock history; the article pages (0, 1) then take their own line count + 3.
 int infoFormLines(int type, int positions, int pageLines);
-
-struct InfoPage {
-    int type = 0;
-    std::string title;  // UTF-8
-    TextPage page;
-    int lines = 12;  // height in text lines
-};
 
 }  // namespace kvx

@@ -10,7 +10,7 @@ struct MenuConditions {
     bool helpAvailable = false;  // the help engine exists (never on this platform)
 };
 
-// Fills `table` for `menuNumber`; every menu of 41 or more but 401 starts with "Zurück" (command 100).
+// Fills `table` for `menuNumber`; every main menu but the start menu begins with "Zurück" (cmd::kBack).
 // Returns the entry count.
 int fillProgramMenu(int menuNumber, MenuTable& table, const MenuConditions& conditions);
 

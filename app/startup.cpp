@@ -2,7 +2,6 @@
 #include "app/startup.h"
 
 #include "base/io_error.h"
-#include "search/search_commands.h"
 
 namespace kvx {
 
@@ -13,27 +12,6 @@ bool openUserFile(RecordFile& file, UserInterface& ui) {
     if (file.open() || file.openOrCreate()) return true;
     ui.error("Die Datei " + file.path() + " ist nicht anlegbar!");
     return false;
-}
-
-// Reads a block file of `size` bytes (zeroed first); a missing file leaves zeros, an unreadable one throws.
-void loadBlock(FileSystem& fs, const std::string& path, std::size_t size, BlockFile& block) {
-    block.bytes.assign(size, 0);
-    block.changed = false;
-    block.loaded = false;
-    std::string data;
-    block.loaded = readFileIfPresent(fs, path, data);
-    if (block.loaded) std::copy_n(data.begin(), std::min(data.size(), size), block.bytes.begin());
-}
-
-bool saveBlock(FileSystem& fs, const std::string& path, BlockFile& block, UserInterface& ui) {
-    if (!block.changed) return true;
-    std::string error;
-    if (!writeWholeFileAtomically(fs, path, block.bytes.data(), block.bytes.size(), error)) {
-        ui.error(error);
-        return false;
-    }
-    block.changed = false;
-    return true;
 }
 
 }  // namespace
@@ -59,15 +37,12 @@ bool loadUserData(AppState& app, UserInterface& ui) {
     if (!ok) ui.error("Die Datei " + app.files.myArticles + " ist nicht anlegbar!");
     if (ok) {
         app.costCentres.load(fs, app.files.costCentres);
-        loadBlock(fs, app.files.searchIndex, kSearchResultListSize, app.searchIndex);
-        // suchpar.dat is opened when it exists; a missing file is created by the first "Parameter speichern".
-        app.searchParameters.open();
-        loadSearchAtStart(app);
+        app.search.load();
         ok = openUserFile(app.myArticles, ui) && openUserFile(app.orders, ui) && openUserFile(app.demand, ui) &&
              openUserFile(app.consumption, ui) && openUserFile(app.calculations, ui);
     }
     if (ok) {
-        loadBlock(fs, app.files.directOrder, kBookingDocumentSize, app.directOrder);
+        loadBlockFile(fs, app.files.directOrder, kBookingDocumentSize, app.directOrder);
         const std::uint16_t current = app.currentOrderNumber = app.settings.currentOrder();
         app.currentOrderLoaded = current < app.orders.count();
         if (app.currentOrderLoaded) app.orders.read(current, app.currentOrder);
@@ -96,6 +71,10 @@ void writeBackAndClose(AppState& app, UserInterface& ui) {
             ui.error(e.what());
         }
     };
+    std::string error;
+    auto saved = [&](bool ok) {
+        if (!ok) ui.error(error);
+    };
     // A step whose file failed to close is still closed: nothing is left open at the end.
     FileSystem& fs = app.fs();
     step([&] { app.catalogue.close(); });
@@ -111,22 +90,20 @@ void writeBackAndClose(AppState& app, UserInterface& ui) {
     });
     step([&] { app.orders.closeOrThrow(); });
     step([&] {
-        std::string error;
-        if (app.costCentres.changed() && !app.costCentres.save(fs, app.files.costCentres, error)) ui.error(error);
+        if (app.costCentres.changed()) saved(app.costCentres.save(fs, app.files.costCentres, error));
     });
-    step([&] { saveSearchParameters(app); });
-    step([&] { app.searchParameters.closeOrThrow(); });
+    step([&] { saved(app.search.saveParameters(error)); });
+    step([&] { app.search.parameters.closeOrThrow(); });
     step([&] {
         if (!app.settings.dirty()) return;
         app.settings.setCurrentOrder(app.currentOrderNumber);
-        std::string error;
         if (app.settings.save(fs, error))
             app.settings.setDirty(false);
         else
             ui.error(error);
     });
-    step([&] { saveBlock(fs, app.files.searchIndex, app.searchIndex, ui); });
-    step([&] { saveBlock(fs, app.files.directOrder, app.directOrder, ui); });
+    step([&] { saved(app.search.saveIndex(error)); });
+    step([&] { saved(saveBlockFile(fs, app.files.directOrder, app.directOrder, error)); });
     step([&] { app.internetAddresses.closeOrThrow(); });
     app.trace.close();
 }

@@ -1,6 +1,7 @@
-// The port through which every operation of the core talks to the user. The Qt layer implements it with
-// the real dialogs; the script driver answers it from a script; core tests answer it from a list.
-// All texts are UTF-8.
+// The port through which every operation of the core talks to the user with the generic requests:
+// messages, questions, number, text, date, choice, file and print requests, shell starts. A subsystem's own
+// dialogs are a port of that subsystem (search/search_dialogs.h). The Qt layer implements it with the real
+// dialogs; the script driver answers it from a script; core tests answer it from a list. All texts are UTF-8.
 #pragma once
 
 #include <array>
@@ -14,9 +15,6 @@
 #include "base/text_page.h"
 
 namespace kvx {
-
-struct SearchParameterSet;
-struct SearchDialogContext;
 
 inline constexpr const char* kTitleInformation = "Mitteilung";
 inline constexpr const char* kTitleError = "FEHLER";
@@ -72,7 +70,7 @@ struct FileRequest {
 // Box with up to three buttons (Tboxdlg). Returns the modal result of the pressed button.
 struct BoxRequest {
     std::string caption;
-    std::string text;  // lines separated by "\r\n"
+    std::string text;                                  // lines separated by "\r\n"
     std::vector<std::pair<std::string, int>> buttons;  // caption, id
 };
 
@@ -94,7 +92,6 @@ struct PrintRequest {
     }
 };
 
-
 // Pages of text to print: drawPage(page, linesPerPage, out) fills one page and answers whether another follows.
 struct PrintJob {
     std::string title;
@@ -115,7 +112,7 @@ struct ShellResult {
 };
 
 class UserInterface {
-public:
+  public:
     virtual ~UserInterface() = default;
 
     // Information, titled "Mitteilung".
@@ -139,18 +136,6 @@ public:
     // Runs the print dialog and prints; false when cancelled or failed.
     virtual bool print(PrintJob& job) = 0;
     virtual ShellResult shellOpen(const std::string& target) = 0;
-
-    // The search dialog (tzelsuchdlg) on a copy of the active set; true on OK with `set` replaced.
-    virtual bool editSearchParameters(SearchParameterSet& set, SearchDialogContext& context) {
-        (void)set;
-        (void)context;
-        return false;
-    }
-    // The availability filter dialog (tzelfilterdlg) on the five filter bytes; true on OK.
-    virtual bool editStatusFilter(std::array<std::uint8_t, 5>& filter) {
-        (void)filter;
-        return false;
-    }
 };
 
 }  // namespace kvx

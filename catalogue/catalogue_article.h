@@ -16,6 +16,7 @@
 #include "base/real48.h"
 #include "base/record_file.h"
 #include "base/user_interface.h"
+#include "base/view_port.h"
 
 namespace kvx {
 
@@ -127,11 +128,6 @@ bool selectListArticle(const ArticleTable& table, long n, bool rightClick, UserI
                        ArticleSelection& current);
 
 // Catalogue list (kind 3).
-struct ListColumn {
-    std::string title;
-    int width = 0;  // characters
-    bool rightAligned = false;
-};
 std::vector<ListColumn> catalogueListColumns(bool net);
 
 struct CatalogueListRow {

@@ -16,58 +16,74 @@ namespace kvx {
 
 namespace {
 
-int currentSlot(const AppState& app) {
-    return app.settings.searchSet();
+int currentSlot(const SearchSession& s) {
+    return s.settings().searchSet();
 }
 
-void setCurrentSlot(AppState& app, int n) {
-    if (n == currentSlot(app)) return;
-    app.settings.data()[SettingsRecord::kSearchSet] = static_cast<std::uint8_t>(n);
-    app.settings.setDirty();
+void activate(SearchSession& s, const SearchParameterSet& set) {
+    s.state.active = set;
+    s.state.description = buildCriteriaDescription(set);
 }
 
-void activate(AppState& app, const SearchParameterSet& set) {
-    app.search.active = set;
-    app.search.description = buildCriteriaDescription(set);
-}
-
-void showSelection(AppState& app) {
-    app.search.selectionStatus = "Auswahl:" + cp1252ToUtf8(app.search.description);
+void showSelection(SearchSession& s) {
+    s.state.selectionStatus = "Auswahl:" + cp1252ToUtf8(s.state.description);
 }
 
 // Line n of the slot lists: "n+1 name".
-std::string slotLine(AppState& app, int n) {
-    const SearchParameterSet set = SearchParameterSet::decode(app.searchParameters.read(static_cast<std::uint32_t>(n)));
+std::string slotLine(SearchSession& s, int n) {
+    const SearchParameterSet set = SearchParameterSet::decode(s.parameters.read(static_cast<std::uint32_t>(n)));
     return std::to_string(n + 1) + " " + cp1252ToUtf8(set.name);
 }
 
-std::array<std::uint8_t, 5> statusFilterOf(const SettingsRecord& s) {
-    std::array<std::uint8_t, 5> f{};
-    std::copy_n(s.data() + SettingsRecord::kStatusFilter, f.size(), f.begin());
-    return f;
+std::string notCreatable(const RecordFile& file) {
+    return "Die Datei " + file.path() + " ist nicht anlegbar! " + file.lastError();
 }
 
-bool runSearch(AppState& app, UserInterface& ui, bool all, std::uint32_t first, std::uint32_t last) {
-    if (app.catalogue.articleCount() < 2) return false;
-    if (!editSearchParameters(app, ui)) return false;
-    SearchState& s = app.search;
-    FileArticleSource source(app.fs(), kArticleFile, app.catalogue.articleCount());
-    const auto filter = statusFilterOf(app.settings);
-    const int hits = all ? searchAll(source, kMaxSearchHits, s.active, filter, s.results, s.counters)
-                         : searchRange(source, first, last, kMaxSearchHits, s.active, filter, s.results, s.counters);
-    app.searchIndex.bytes = s.results.encode();
-    app.searchIndex.changed = true;
+// Opens suchpar.dat for the slot lists; false after the message when it exists but cannot be opened.
+bool openForList(SearchSession& s, UserInterface& ui) {
+    RecordFile& file = s.parameters;
+    if (!file.isOpen() && !file.open() && s.fs().exists(file.path())) {
+        ui.error("Die Datei " + file.path() + " ist nicht lesbar! " + file.lastError());
+        return false;
+    }
+    s.state.storedCount = file.count();
+    return true;
+}
+
+// Stores a modified active set in its slot before another slot is used; false after the message.
+bool storeModified(SearchSession& s, UserInterface& ui) {
+    if (!s.state.modified) return true;
+    std::string error;
+    if (!writeSearchSlot(s, currentSlot(s), error)) {
+        ui.error(error);
+        return false;
+    }
+    s.state.modified = false;
+    return true;
+}
+
+bool runSearch(SearchSession& s, UserInterface& ui, SearchDialogs& dialogs, bool all, std::uint32_t first,
+               std::uint32_t last) {
+    if (s.catalogue().articleCount() < 2) return false;
+    if (!editSearchParameters(s, dialogs)) return false;
+    SearchState& st = s.state;
+    FileArticleSource source(s.fs(), kArticleFile, s.catalogue().articleCount());
+    const StatusFilter filter = s.settings().statusFilterBytes();
+    const int hits = all ? searchAll(source, kMaxSearchHits, st.active, filter, st.results, st.counters)
+                         : searchRange(source, first, last, kMaxSearchHits, st.active, filter, st.results, st.counters);
+    s.index.bytes = st.results.encode();
+    s.index.changed = true;
     // The caller fills the list right away (the dispatcher), so no refill needs to be remembered here.
-    if (hits == 0) ui.inform(noHitMessage(s.active, s.description, s.counters));
+    if (hits == 0) ui.inform(noHitMessage(st.active, st.description, st.counters));
     return true;
 }
 
 // Cells of hit k (article a), Windows-1252.
-std::vector<std::string> hitCells(AppState& app, int k, ArticleNumber a, bool net) {
-    const CatalogueArticle art = app.catalogue.articles().read(a);
+std::vector<std::string> hitCells(SearchSession& s, int k, ArticleNumber a, bool net) {
+    const CatalogueArticle art = s.catalogue().articles().read(a);
     return {std::to_string(k),
             std::to_string(a),
-            cutText(app.catalogue.groups().productGroupName(art.productGroupNumber()), 10),
+            cutText(s.catalogue().groups().productGroupName(art.productGroupNumber()), 10),
             art.kurzbez[0],
             descriptionTextCp1252(art),
             utf8ToCp1252(listPriceText(art, net)),
@@ -78,138 +94,144 @@ std::vector<std::string> hitCells(AppState& app, int k, ArticleNumber a, bool ne
 
 // ---- start and save ----
 
-void loadSearchAtStart(AppState& app) {
-    app.search.active = SearchParameterSet{};
-    app.search.modified = false;
+void loadSearchAtStart(SearchSession& s) {
+    s.state.active = SearchParameterSet{};
+    s.state.modified = false;
     try {
-        readSearchSlot(app, currentSlot(app));
+        // A suchpar.dat that cannot be opened leaves the empty set, as a missing one does.
+        (void)readSearchSlot(s, currentSlot(s));
     } catch (const IoError&) {
         // A damaged suchpar.dat leaves the empty set; the file is rewritten by the next save of a set.
     }
-    app.search.description = buildCriteriaDescription(app.search.active);
-    showSelection(app);
-    app.search.results = SearchResultList::decode(app.searchIndex.bytes);
+    s.state.description = buildCriteriaDescription(s.state.active);
+    showSelection(s);
+    s.state.results = SearchResultList::decode(s.index.bytes);
 }
 
-void saveSearchParameters(AppState& app) {
-    if (app.search.modified) writeSearchSlot(app, currentSlot(app));
-    app.search.modified = false;
-}
-
-bool readSearchSlot(AppState& app, int n) {
-    RecordFile& file = app.searchParameters;
-    if (!file.isOpen() && !file.open()) return false;
-    app.search.storedCount = file.count();
-    if (n >= 0 && n < file.count())
-        activate(app, SearchParameterSet::decode(file.read(static_cast<std::uint32_t>(n))));
-    else
-        app.search.description = buildCriteriaDescription(app.search.active);
+bool saveSearchParameters(SearchSession& s, std::string& error) {
+    if (!s.state.modified) return true;
+    if (!writeSearchSlot(s, currentSlot(s), error)) return false;
+    s.state.modified = false;
     return true;
 }
 
-bool writeSearchSlot(AppState& app, int n) {
-    RecordFile& file = app.searchParameters;
-    if (!file.isOpen() && !file.openOrCreate()) return false;
-    app.search.storedCount = file.count();
+bool readSearchSlot(SearchSession& s, int n) {
+    RecordFile& file = s.parameters;
+    if (!file.isOpen() && !file.open()) return false;
+    s.state.storedCount = file.count();
+    if (n >= 0 && n < file.count())
+        activate(s, SearchParameterSet::decode(file.read(static_cast<std::uint32_t>(n))));
+    else
+        s.state.description = buildCriteriaDescription(s.state.active);
+    return true;
+}
+
+bool writeSearchSlot(SearchSession& s, int n, std::string& error) {
+    RecordFile& file = s.parameters;
+    if (!file.isOpen() && !file.openOrCreate()) {
+        error = notCreatable(file);
+        return false;
+    }
+    s.state.storedCount = file.count();
     if (n < 0 || n > file.count()) return true;
-    file.writeOrThrow(static_cast<std::uint32_t>(n), app.search.active.encode());
-    app.search.storedCount = file.count();
+    file.writeOrThrow(static_cast<std::uint32_t>(n), s.state.active.encode());
+    s.state.storedCount = file.count();
     return true;
 }
 
 // ---- commands ----
 
-bool editSearchParameters(AppState& app, UserInterface& ui) {
-    SearchHistory words(app.settings, SearchHistory::Kind::Words);
-    SearchHistory units(app.settings, SearchHistory::Kind::Units);
+bool editSearchParameters(SearchSession& s, SearchDialogs& dialogs) {
+    SearchHistory words(s.settings(), SearchHistory::Kind::Words);
+    SearchHistory units(s.settings(), SearchHistory::Kind::Units);
     SearchDialogContext context;
-    context.slotNumber = currentSlot(app) + 1;
+    context.slotNumber = currentSlot(s) + 1;
     context.words = words.entries();
     context.units = units.entries();
     context.putWord = [&words](const std::string& w) { words.put(w); };
     context.putUnit = [&units](const std::string& u) { units.put(u); };
-    SearchParameterSet edited = app.search.active;
-    if (!ui.editSearchParameters(edited, context)) return false;
-    activate(app, edited);
-    app.search.modified = true;
-    showSelection(app);
+    SearchParameterSet edited = s.state.active;
+    if (!dialogs.editSearchParameters(edited, context)) return false;
+    activate(s, edited);
+    s.state.modified = true;
+    showSelection(s);
     return true;
 }
 
-bool searchSelectedArticles(AppState& app, UserInterface& ui, std::uint32_t first, std::uint32_t last) {
-    return runSearch(app, ui, false, first, last);
+bool searchSelectedArticles(SearchSession& s, UserInterface& ui, SearchDialogs& dialogs, std::uint32_t first,
+                            std::uint32_t last) {
+    return runSearch(s, ui, dialogs, false, first, last);
 }
 
-bool searchAllArticles(AppState& app, UserInterface& ui) {
-    return runSearch(app, ui, true, 0, 0);
+bool searchAllArticles(SearchSession& s, UserInterface& ui, SearchDialogs& dialogs) {
+    return runSearch(s, ui, dialogs, true, 0, 0);
 }
 
-void showSearchCriteria(AppState& app, UserInterface& ui) {
-    ui.inform(cp1252ToUtf8(app.search.description));
-    showSelection(app);
+void showSearchCriteria(SearchSession& s, UserInterface& ui) {
+    ui.inform(cp1252ToUtf8(s.state.description));
+    showSelection(s);
 }
 
-void loadParameterSet(AppState& app, UserInterface& ui) {
-    if (app.search.modified) writeSearchSlot(app, currentSlot(app));
-    app.search.modified = false;
-    RecordFile& file = app.searchParameters;
-    if (!file.isOpen()) file.open();
-    app.search.storedCount = file.count();
-    if (app.search.storedCount == 0) {
+void loadParameterSet(SearchSession& s, UserInterface& ui) {
+    if (!storeModified(s, ui) || !openForList(s, ui)) return;
+    if (s.state.storedCount == 0) {
         ui.inform(kNoParameterSetStored);
         return;
     }
     ChoiceRequest request;
     request.caption = "Parameter laden";
     request.prompt = "Parameter";
-    for (int n = 0; n < app.search.storedCount; ++n) request.lines.push_back(slotLine(app, n));
-    request.current = std::min<int>(currentSlot(app), app.search.storedCount - 1);
+    for (int n = 0; n < s.state.storedCount; ++n) request.lines.push_back(slotLine(s, n));
+    request.current = std::min<int>(currentSlot(s), s.state.storedCount - 1);
     const std::optional<int> chosen = ui.chooseLine(request);
-    if (!chosen || *chosen < 0 || *chosen >= app.search.storedCount) return;
-    setCurrentSlot(app, *chosen);
-    readSearchSlot(app, *chosen);
-    app.search.modified = false;
+    if (!chosen || *chosen < 0 || *chosen >= s.state.storedCount) return;
+    s.settings().setSearchSet(static_cast<std::uint8_t>(*chosen));
+    // The file was open for the list, so the slot is read.
+    (void)readSearchSlot(s, *chosen);
+    s.state.modified = false;
 }
 
-void storeParameterSet(AppState& app, UserInterface& ui) {
-    RecordFile& file = app.searchParameters;
-    if (!file.isOpen()) file.open();
-    app.search.storedCount = file.count();
-    const int stored = app.search.storedCount;
+void storeParameterSet(SearchSession& s, UserInterface& ui) {
+    if (!openForList(s, ui)) return;
+    const int stored = s.state.storedCount;
     ChoiceRequest request;
     request.caption = "Parameter speichern";
     request.prompt = "Parameter";
-    for (int n = 0; n < std::min(stored, kMaxSearchSlots); ++n) request.lines.push_back(slotLine(app, n));
+    for (int n = 0; n < std::min(stored, kMaxSearchSlots); ++n) request.lines.push_back(slotLine(s, n));
     // A slot number is one byte: with 256 sets there is no room for a new one.
     if (stored < kMaxSearchSlots) request.lines.push_back("NEU");
-    request.current = std::min<int>(currentSlot(app), static_cast<int>(request.lines.size()) - 1);
+    request.current = std::min<int>(currentSlot(s), static_cast<int>(request.lines.size()) - 1);
     const std::optional<int> chosen = ui.chooseLine(request);
     if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(request.lines.size())) return;
-    setCurrentSlot(app, *chosen);
-    writeSearchSlot(app, *chosen);
-    app.search.modified = false;
+    std::string error;
+    if (!writeSearchSlot(s, *chosen, error)) {
+        // Not stored: the set keeps its modified mark and the current slot stays.
+        ui.error(error);
+        return;
+    }
+    s.settings().setSearchSet(static_cast<std::uint8_t>(*chosen));
+    s.state.modified = false;
 }
 
-bool editAvailabilityFilter(AppState& app, UserInterface& ui) {
-    std::array<std::uint8_t, 5> filter = statusFilterOf(app.settings);
-    if (!ui.editStatusFilter(filter)) return false;
-    std::copy(filter.begin(), filter.end(), app.settings.data() + SettingsRecord::kStatusFilter);
-    app.settings.setDirty();
+bool editAvailabilityFilter(SearchSession& s, SearchDialogs& dialogs) {
+    StatusFilter filter = s.settings().statusFilterBytes();
+    if (!dialogs.editStatusFilter(filter)) return false;
+    s.settings().setStatusFilterBytes(filter);
     return true;
 }
 
-void exportSearchResult(AppState& app, UserInterface& ui) {
+void exportSearchResult(SearchSession& s, UserInterface& ui) {
     FileRequest request;
     request.save = true;
     request.title = "Suchergebnis als Text speichern";
-    request.path = cp1252ToUtf8(app.settings.textFolder() + app.search.description + ".TXT");
+    request.path = cp1252ToUtf8(s.settings().textFolder() + s.state.description + ".TXT");
     request.suffixes = {".TXT"};
     const std::optional<std::string> path = ui.chooseFile(request);
     if (!path) return;
     std::string text;
-    for (const std::string& line : searchResultTextLines(app)) text += line + "\r\n";
+    for (const std::string& line : searchResultTextLines(s)) text += line + "\r\n";
     std::string error;
-    if (!writeWholeFileAtomically(app.fs(), *path, text.data(), text.size(), error)) throw IoError(error);
+    if (!writeWholeFileAtomically(s.fs(), *path, text.data(), text.size(), error)) throw IoError(error);
     ui.inform(kSearchSavedAsText);
 }
 
@@ -222,15 +244,14 @@ std::vector<ListColumn> searchResultColumns(bool net) {
         {"Status", 10, false}};
 }
 
-std::vector<CatalogueListRow> searchResultRows(AppState& app) {
+std::vector<CatalogueListRow> searchResultRows(SearchSession& s) {
     std::vector<CatalogueListRow> rows;
-    const SearchResultList& list = app.search.results;
-    const bool net = app.settings.netPrices();
+    const SearchResultList& list = s.state.results;
+    const bool net = s.settings().netPrices();
     for (int k = 1; k <= list.count; ++k) {
         CatalogueListRow row;
         row.articleNumber = list.slot(k);
-        for (const std::string& cell : hitCells(app, k, row.articleNumber, net))
-            row.cells.push_back(cp1252ToUtf8(cell));
+        for (const std::string& cell : hitCells(s, k, row.articleNumber, net)) row.cells.push_back(cp1252ToUtf8(cell));
         rows.push_back(std::move(row));
     }
     return rows;
@@ -252,17 +273,16 @@ std::string formatColumns(const std::vector<ListColumn>& columns, const std::vec
     return cutText(line, 255);
 }
 
-std::vector<std::string> searchResultTextLines(AppState& app) {
-    const bool net = app.settings.netPrices();
+std::vector<std::string> searchResultTextLines(SearchSession& s) {
+    const bool net = s.settings().netPrices();
     std::vector<ListColumn> columns = searchResultColumns(net);
     std::vector<std::string> titles;
     for (const ListColumn& c : columns) titles.push_back(utf8ToCp1252(c.title));
-    std::vector<std::string> lines = {"Suche: " + formatDateNumber(app.clock().todayNumber()) + " " +
-                                          formatTimeOfDay(app.clock().secondsSinceMidnight()),
-                                      "", "Suchkriterium: " + app.search.description, "",
-                                      formatColumns(columns, titles)};
-    const SearchResultList& list = app.search.results;
-    for (int k = 1; k <= list.count; ++k) lines.push_back(formatColumns(columns, hitCells(app, k, list.slot(k), net)));
+    std::vector<std::string> lines = {
+        "Suche: " + formatDateNumber(s.clock().todayNumber()) + " " + formatTimeOfDay(s.clock().secondsSinceMidnight()),
+        "", "Suchkriterium: " + s.state.description, "", formatColumns(columns, titles)};
+    const SearchResultList& list = s.state.results;
+    for (int k = 1; k <= list.count; ++k) lines.push_back(formatColumns(columns, hitCells(s, k, list.slot(k), net)));
     return lines;
 }
 

@@ -1,15 +1,17 @@
 // The search operations of the commands: the search dialog with the search itself, the stored parameter
 // sets in suchpar.dat, the criteria shown, the availability filter, the result list rows and the text
-// export. They work on the application state and talk to the user only through the UserInterface port.
+// export. They work on the search session and talk to the user only through the UserInterface port and
+// the search dialogs.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "base/user_interface.h"
 #include "catalogue/catalogue_article.h"
+#include "search/search_dialogs.h"
+#include "search/search_session.h"
 
 namespace kvx {
 
@@ -21,43 +23,48 @@ inline constexpr int kMaxSearchSlots = 256;
 // ---- start and save ----
 // Clears the active set, reads the current slot of suchpar.dat (silently nothing when the file or the slot
 // does not exist), rebuilds the description and takes the last result list from the loaded suchidx.dat.
-void loadSearchAtStart(AppState& app);
-// Save of all user data: a modified active set goes into its slot; the modified flag is cleared either way.
-void saveSearchParameters(AppState& app);
+void loadSearchAtStart(SearchSession& s);
+// Save of all user data: a modified active set goes into its slot. False with `error` when suchpar.dat
+// cannot be opened or created; the set then stays marked modified.
+[[nodiscard]] bool saveSearchParameters(SearchSession& s, std::string& error);
 
 // Reads slot n into the active set (when n is below the stored count) and rebuilds the description; false
 // when suchpar.dat cannot be opened. Updates the stored count.
-bool readSearchSlot(AppState& app, int n);
-// Writes the active set into slot n when n <= the stored count (n == count appends); false when the file
-// cannot be opened or created. Updates the stored count.
-bool writeSearchSlot(AppState& app, int n);
+[[nodiscard]] bool readSearchSlot(SearchSession& s, int n);
+// Writes the active set into slot n when n <= the stored count (n == count appends); false with `error`
+// (file name and reason) when the file cannot be opened or created. Updates the stored count. A write
+// error throws IoError.
+[[nodiscard]] bool writeSearchSlot(SearchSession& s, int n, std::string& error);
 
 // ---- commands ----
 // The search dialog on the active set; on OK the set is replaced and marked modified, the description is
 // rebuilt and the status line text set. False when cancelled.
-bool editSearchParameters(AppState& app, UserInterface& ui);
+bool editSearchParameters(SearchSession& s, SearchDialogs& dialogs);
 // "Auswahl in gewählten Artikeln" (first..last record positions) and "Auswahl im Gesamtbestand": the dialog,
 // then the scan; the result list is marked changed and, with no hit, "Keine Artikel!" is shown. False
 // when nothing was searched (fewer than two articles, dialog cancelled); the caller then shows the result
 // list.
-bool searchSelectedArticles(AppState& app, UserInterface& ui, std::uint32_t first, std::uint32_t last);
-bool searchAllArticles(AppState& app, UserInterface& ui);
+bool searchSelectedArticles(SearchSession& s, UserInterface& ui, SearchDialogs& dialogs, std::uint32_t first,
+                            std::uint32_t last);
+bool searchAllArticles(SearchSession& s, UserInterface& ui, SearchDialogs& dialogs);
 // "Suchkriterium zeigen".
-void showSearchCriteria(AppState& app, UserInterface& ui);
-// "Parameter laden" / "Parameter speichern".
-void loadParameterSet(AppState& app, UserInterface& ui);
-void storeParameterSet(AppState& app, UserInterface& ui);
+void showSearchCriteria(SearchSession& s, UserInterface& ui);
+// "Parameter laden" / "Parameter speichern". A suchpar.dat that cannot be opened or created is reported
+// ("Die Datei suchpar.dat ist nicht anlegbar!" with the reason); the active set then stays as it was, still
+// marked modified, and the current slot is not changed.
+void loadParameterSet(SearchSession& s, UserInterface& ui);
+void storeParameterSet(SearchSession& s, UserInterface& ui);
 // "Verfügbarkeit": the filter dialog; on OK the five bytes go back and the settings are marked modified.
-bool editAvailabilityFilter(AppState& app, UserInterface& ui);
+bool editAvailabilityFilter(SearchSession& s, SearchDialogs& dialogs);
 // "Suche als Text speichern". A file that cannot be written throws IoError.
-void exportSearchResult(AppState& app, UserInterface& ui);
+void exportSearchResult(SearchSession& s, UserInterface& ui);
 
 // ---- result list ----
 std::vector<ListColumn> searchResultColumns(bool net);
 // One row per hit (item data = the article's record position); cells UTF-8.
-std::vector<CatalogueListRow> searchResultRows(AppState& app);
+std::vector<CatalogueListRow> searchResultRows(SearchSession& s);
 // The lines of the text export without line ends, Windows-1252.
-std::vector<std::string> searchResultTextLines(AppState& app);
+std::vector<std::string> searchResultTextLines(SearchSession& s);
 
 // A line of fixed-width columns: right-aligned texts padded on the left; left-aligned ones get a blank in
 // front and are cut to width - 1; the line is cut to 255 characters.

@@ -5,34 +5,16 @@
 
 namespace kvx {
 
-SearchHistory::SearchHistory(SettingsRecord& settings, Kind kind) : m_settings(settings) {
-    if (kind == Kind::Words) {
-        m_capacity = 100;
-        m_textCapacity = 20;
-        m_countOffset = 3362;
-        m_firstEntry = 1262;
-    } else {
-        m_capacity = 40;
-        m_textCapacity = 10;
-        m_countOffset = 6026;
-        m_firstEntry = 6038;
-    }
-}
+SearchHistory::SearchHistory(SettingsRecord& settings, Kind kind)
+    : m_settings(settings),
+      m_history(kind == Kind::Words ? SettingsRecord::History::SearchWords : SettingsRecord::History::SearchUnits) {}
 
 int SearchHistory::count() const {
-    return std::min<int>(m_settings.data()[m_countOffset], m_capacity);
-}
-
-std::size_t SearchHistory::entryOffset(int k) const {
-    return m_firstEntry + static_cast<std::size_t>(k - 1) * (m_textCapacity + 1);
+    return m_settings.historyCount(m_history);
 }
 
 std::string SearchHistory::entry(int k) const {
-    return readShortString(m_settings.data(), entryOffset(k), m_textCapacity);
-}
-
-void SearchHistory::setEntry(int k, const std::string& value) {
-    writeShortString(m_settings.data(), entryOffset(k), m_textCapacity, value);
+    return m_settings.historyEntry(m_history, k);
 }
 
 std::vector<std::string> SearchHistory::entries() const {
@@ -43,20 +25,19 @@ std::vector<std::string> SearchHistory::entries() const {
 
 void SearchHistory::put(const std::string& value) {
     if (value.empty()) return;
-    const std::string v = cutText(value, m_textCapacity);
+    const std::string v = cutText(value, SettingsRecord::historyTextCapacity(m_history));
     int n = count();
     int found = 0;  // the last matching entry counts
     for (int k = 1; k <= n; ++k)
         if (entry(k) == v) found = k;
     if (found == 1) return;
     if (found == 0) {
-        if (n < m_capacity) ++n;
+        if (n < capacity()) ++n;
         found = n;  // the entry moved out of the way (or dropped when the history was full)
     }
-    for (int k = found; k > 1; --k) setEntry(k, entry(k - 1));
-    setEntry(1, v);
-    m_settings.data()[m_countOffset] = static_cast<std::uint8_t>(n);
-    m_settings.setDirty();
+    for (int k = found; k > 1; --k) m_settings.setHistoryEntry(m_history, k, entry(k - 1));
+    m_settings.setHistoryEntry(m_history, 1, v);
+    m_settings.setHistoryCount(m_history, n);
 }
 
 }  // namespace kvx

@@ -15,7 +15,7 @@ class SearchHistory final {
 
     SearchHistory(SettingsRecord& settings, Kind kind);
 
-    int capacity() const { return m_capacity; }
+    int capacity() const { return SettingsRecord::historyCapacity(m_history); }
     // The stored count, clamped to the capacity (a damaged block cannot index past the table).
     int count() const;
     // Entry k, 1-based.
@@ -27,14 +27,8 @@ class SearchHistory final {
     void put(const std::string& value);
 
   private:
-    std::size_t entryOffset(int k) const;
-    void setEntry(int k, const std::string& value);
-
     SettingsRecord& m_settings;
-    int m_capacity;
-    std::size_t m_textCapacity;
-    std::size_t m_countOffset;
-    std::size_t m_firstEntry;  // offset of entry 1
+    SettingsRecord::History m_history;
 };
 
 }  // namespace kvx

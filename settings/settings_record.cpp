@@ -28,7 +28,31 @@ struct FontDefault {
 constexpr FontDefault kFontDefaults[5] = {
     {"ARIAL", 9, 1}, {"ARIAL", 8, 0}, {"ARIAL", 10, 1}, {"COURIER", 10, 0}, {"ARIAL", 10, 1}};
 
+// Where the histories lie: count byte, entry 1, entries, text capacity.
+struct HistoryLayout {
+    std::size_t countOffset;
+    std::size_t firstEntry;
+    int capacity;
+    std::size_t textCapacity;
+};
+constexpr HistoryLayout kSearchWords{3362, 1262, 100, 20};
+constexpr HistoryLayout kSearchUnits{6026, 6038, 40, 10};
+
+const HistoryLayout& layoutOf(SettingsRecord::History history) {
+    return history == SettingsRecord::History::SearchWords ? kSearchWords : kSearchUnits;
+}
+
 }  // namespace
+
+template <typename Write>
+void SettingsRecord::change(std::size_t offset, std::size_t size, Write write) {
+    std::array<std::uint8_t, kSize> before;
+    std::copy_n(m_bytes.begin() + static_cast<std::ptrdiff_t>(offset), size, before.begin());
+    write();
+    if (!std::equal(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(size),
+                    m_bytes.begin() + static_cast<std::ptrdiff_t>(offset)))
+        m_dirty = true;
+}
 
 void SettingsRecord::resetCompanyData() {
     std::fill_n(m_bytes.begin() + kCompanyBlock, kCompanyBlockSize, 0);
@@ -53,6 +77,7 @@ void SettingsRecord::setDefaults() {
     }
     setText(kDatasheetFolder, kFolderCapacity, kDefaultDatasheetFolder);
     setText(kSearchEngine, kFolderCapacity, kDefaultSearchEngine);
+    m_dirty = false;  // defaults are no change of the user's
 }
 
 void SettingsRecord::loadBytes(const std::string& data) {
@@ -61,6 +86,8 @@ void SettingsRecord::loadBytes(const std::string& data) {
 }
 
 bool SettingsRecord::applyLoadCorrections(const std::string& programDir) {
+    // The caller decides from the result whether the corrections must be saved, not from the setters.
+    const bool wasDirty = m_dirty;
     bool mustSave = false;
     if (text(kCompanyName, 40).empty()) {
         resetCompanyData();
@@ -71,6 +98,7 @@ bool SettingsRecord::applyLoadCorrections(const std::string& programDir) {
     if (ranged < 50000 || ranged > 90000) putI32(m_bytes.data(), kRangedNumber, 50000);
     // The block holds Windows-1252 texts; the program directory comes from the system as UTF-8.
     if (textFolder().empty()) setText(kTextFolder, kFolderCapacity, utf8ToCp1252(programDir) + "TEXTE/");
+    m_dirty = wasDirty;
     return mustSave;
 }
 
@@ -90,7 +118,8 @@ std::string SettingsRecord::text(std::size_t offset, std::size_t capacity) const
 }
 
 void SettingsRecord::setText(std::size_t offset, std::size_t capacity, const std::string& cp1252) {
-    writeShortString(m_bytes.data(), offset, capacity, cp1252);
+    if (offset + 1 + capacity > kSize) return;
+    change(offset, capacity + 1, [&] { writeShortString(m_bytes.data(), offset, capacity, cp1252); });
 }
 
 bool SettingsRecord::statusFilter(int status) const {
@@ -99,7 +128,67 @@ bool SettingsRecord::statusFilter(int status) const {
 }
 
 void SettingsRecord::setStatusFilter(int status, bool on) {
-    if (status >= 1 && status <= 5) m_bytes[kStatusFilter + static_cast<std::size_t>(status) - 1] = on ? 1 : 0;
+    if (status < 1 || status > 5) return;
+    const std::size_t at = kStatusFilter + static_cast<std::size_t>(status) - 1;
+    change(at, 1, [&] { m_bytes[at] = on ? 1 : 0; });
+}
+
+std::array<std::uint8_t, 5> SettingsRecord::statusFilterBytes() const {
+    std::array<std::uint8_t, 5> filter{};
+    std::copy_n(m_bytes.begin() + kStatusFilter, filter.size(), filter.begin());
+    return filter;
+}
+
+void SettingsRecord::setStatusFilterBytes(const std::array<std::uint8_t, 5>& filter) {
+    change(kStatusFilter, filter.size(),
+           [&] { std::copy(filter.begin(), filter.end(), m_bytes.begin() + kStatusFilter); });
+}
+
+void SettingsRecord::setStockMode(bool on) {
+    change(kWorkingMode, 1, [&] { m_bytes[kWorkingMode] = on ? 1 : 0; });
+}
+
+void SettingsRecord::setCatalogueDate(std::int32_t date) {
+    change(kCatalogueDate, 4, [&] { putI32(m_bytes.data(), kCatalogueDate, date); });
+}
+
+void SettingsRecord::setCurrentOrder(std::uint16_t n) {
+    change(kCurrentOrder, 2, [&] { putU16(m_bytes.data(), kCurrentOrder, n); });
+}
+
+void SettingsRecord::setSearchSet(std::uint8_t slot) {
+    change(kSearchSet, 1, [&] { m_bytes[kSearchSet] = slot; });
+}
+
+int SettingsRecord::historyCapacity(History history) {
+    return layoutOf(history).capacity;
+}
+
+std::size_t SettingsRecord::historyTextCapacity(History history) {
+    return layoutOf(history).textCapacity;
+}
+
+int SettingsRecord::historyCount(History history) const {
+    const HistoryLayout& l = layoutOf(history);
+    return std::min<int>(m_bytes[l.countOffset], l.capacity);
+}
+
+void SettingsRecord::setHistoryCount(History history, int count) {
+    const HistoryLayout& l = layoutOf(history);
+    const auto n = static_cast<std::uint8_t>(std::clamp(count, 0, l.capacity));
+    change(l.countOffset, 1, [&] { m_bytes[l.countOffset] = n; });
+}
+
+std::string SettingsRecord::historyEntry(History history, int k) const {
+    const HistoryLayout& l = layoutOf(history);
+    if (k < 1 || k > l.capacity) return {};
+    return text(l.firstEntry + static_cast<std::size_t>(k - 1) * (l.textCapacity + 1), l.textCapacity);
+}
+
+void SettingsRecord::setHistoryEntry(History history, int k, const std::string& cp1252) {
+    const HistoryLayout& l = layoutOf(history);
+    if (k < 1 || k > l.capacity) return;
+    setText(l.firstEntry + static_cast<std::size_t>(k - 1) * (l.textCapacity + 1), l.textCapacity, cp1252);
 }
 
 FontDescription SettingsRecord::font(FontSlot slot) const {
@@ -107,7 +196,8 @@ FontDescription SettingsRecord::font(FontSlot slot) const {
 }
 
 void SettingsRecord::setFont(FontSlot slot, const FontDescription& f) {
-    encodeFontDescription(m_bytes.data(), kFonts + static_cast<std::size_t>(slot) * kFontSize, f);
+    const std::size_t at = kFonts + static_cast<std::size_t>(slot) * kFontSize;
+    change(at, kFontSize, [&] { encodeFontDescription(m_bytes.data(), at, f); });
 }
 
 std::string SettingsRecord::statusFilterAbbreviations() const {

@@ -57,27 +57,32 @@ class SettingsRecord final {
     // Writes settings.dat whole (temporary file, sync, rename); false with `error` when it failed.
     bool save(FileSystem& fs, std::string& error) const;
 
+    // The raw block, read-only. Fields are changed only through the typed setters below (or loadBytes), so
+    // that every change marks the block dirty.
     const std::uint8_t* data() const { return m_bytes.data(); }
-    std::uint8_t* data() { return m_bytes.data(); }
 
     bool dirty() const { return m_dirty; }
     void setDirty(bool dirty = true) { m_dirty = dirty; }
 
-    // Typed fields (texts are Windows-1252).
+    // Typed fields (texts are Windows-1252). Every setter marks the block dirty when it changes a byte.
     std::string text(std::size_t offset, std::size_t capacity) const;
     void setText(std::size_t offset, std::size_t capacity, const std::string& cp1252);
 
     bool statusFilter(int status) const;  // status 1..5; others pass
     void setStatusFilter(int status, bool on);
+    // The five filter bytes, status 1..5.
+    std::array<std::uint8_t, 5> statusFilterBytes() const;
+    void setStatusFilterBytes(const std::array<std::uint8_t, 5>& filter);
     bool netPrices() const { return m_bytes[kPriceDisplay] != 0; }
     bool stockMode() const { return m_bytes[kWorkingMode] != 0; }
-    void setStockMode(bool on) { m_bytes[kWorkingMode] = on ? 1 : 0; }
+    void setStockMode(bool on);
     std::int32_t rangedNumber() const { return getI32(m_bytes.data(), kRangedNumber); }
     std::int32_t catalogueDate() const { return getI32(m_bytes.data(), kCatalogueDate); }
-    void setCatalogueDate(std::int32_t date) { putI32(m_bytes.data(), kCatalogueDate, date); }
+    void setCatalogueDate(std::int32_t date);
     std::uint16_t currentOrder() const { return getU16(m_bytes.data(), kCurrentOrder); }
-    void setCurrentOrder(std::uint16_t n) { putU16(m_bytes.data(), kCurrentOrder, n); }
+    void setCurrentOrder(std::uint16_t n);
     std::uint8_t searchSet() const { return m_bytes[kSearchSet]; }
+    void setSearchSet(std::uint8_t slot);
     std::string textFolder() const { return text(kTextFolder, kFolderCapacity); }
     std::string datasheetFolder() const { return text(kDatasheetFolder, kFolderCapacity); }
     std::string searchEngine() const { return text(kSearchEngine, kFolderCapacity); }
@@ -85,12 +90,28 @@ class SettingsRecord final {
     FontDescription font(FontSlot slot) const;
     void setFont(FontSlot slot, const FontDescription& font);
 
+    // The histories kept in the block, most recent first: the search dialog's words (100 entries of 20
+    // characters) and units (40 of 10).
+    enum class History { SearchWords, SearchUnits };
+    static int historyCapacity(History history);
+    static std::size_t historyTextCapacity(History history);
+    // The stored count, clamped to the capacity (a damaged block cannot index past the table).
+    int historyCount(History history) const;
+    void setHistoryCount(History history, int count);  // clamped to 0..capacity
+    // Entry k, 1..capacity; other k read as empty and are not written.
+    std::string historyEntry(History history, int k) const;
+    void setHistoryEntry(History history, int k, const std::string& cp1252);
+
     // The status-line abbreviations "La ", "Ab ", "Be ", "Au " of the set filter flags.
     std::string statusFilterAbbreviations() const;
 
     void resetCompanyData();
 
   private:
+    // Runs `write` on the block and marks it dirty when the bytes offset..offset + size changed.
+    template <typename Write>
+    void change(std::size_t offset, std::size_t size, Write write);
+
     std::array<std::uint8_t, kSize> m_bytes{};
     bool m_dirty = false;
 };

@@ -26,9 +26,6 @@ class QtUserInterface final : public UserInterface {
     void showLines(const std::string& caption, const std::vector<std::string>& lines) override;
     bool print(PrintJob& job) override;
     ShellResult shellOpen(const std::string& target) override;
-    // Search and filter dialogs (qt_user_interface_search.cpp).
-    bool editSearchParameters(SearchParameterSet& set, SearchDialogContext& context) override;
-    bool editStatusFilter(std::array<std::uint8_t, 5>& filter) override;
 
   private:
     QWidget* m_owner;

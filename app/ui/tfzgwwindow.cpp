@@ -15,6 +15,7 @@
 #include "app/startup.h"
 #include "app/ui/tzusatzform.h"
 #include "app/ui/view_canvas.h"
+#include "base/command_numbers.h"
 #include "base/cp1252.h"
 #include "base/io_error.h"
 #include "framework/dialog_options.h"
@@ -68,8 +69,9 @@ tfzgwwindow::tfzgwwindow(FileSystem& fs, const Clock& clock, const std::string& 
     : TKowindow(nullptr, 1),
       m_app(std::make_unique<AppState>(fs, clock, programDir)),
       m_ui(this),
+      m_searchDialogs(this),
       m_port(std::make_unique<Port>(*this)),
-      m_dispatcher(std::make_unique<Dispatcher>(*m_app, m_ui, *m_port)),
+      m_dispatcher(std::make_unique<Dispatcher>(*m_app, m_ui, m_searchDialogs, *m_port)),
       m_options(options) {
     m_app->trace.line(m_app->trace.windowFlag, "tfzgwwindow.createnew start");
     tcreateactions();
@@ -97,7 +99,7 @@ void tfzgwwindow::tcreateactions() {
     setHelpFile(QStringLiteral("K-VANEX.HLP"));
     // The help engine of the old systems does not exist here, so help stays disabled.
     setHelpEnabled(false);
-    setStartView(1, 401);
+    setStartView(1, menu::kStart);
     setHelpContext(helpContextOfView(1));
     tick();
 }
@@ -165,7 +167,7 @@ void tfzgwwindow::refreshStatusPanels() {
     const SettingsRecord& s = m_app->settings;
     m_panels[0]->setText(QString::fromStdString(cp1252ToUtf8(s.statusFilterAbbreviations())));
     m_panels[1]->setText(s.netPrices() ? QStringLiteral("Netto") : QStringLiteral("Brutto"));
-    m_panels[3]->setText(QString::fromStdString(m_app->search.selectionStatus));
+    m_panels[3]->setText(QString::fromStdString(m_app->search.state.selectionStatus));
 }
 
 void tfzgwwindow::rebuildMenu() {
@@ -223,16 +225,13 @@ bool tfzgwwindow::idleStep() {
 
 void tfzgwwindow::startupPhase1() {
     AppState& app = *m_app;
-    try {
-        const bool ok = loadCatalogueAtStart(app, m_ui, importCatalogue) && loadUserData(app, m_ui);
-        if (!ok) {
-            close();
-            return;
-        }
-        m_dispatcher->catalogueLoaded();
-    } catch (const IoError& e) {
-        showError(QStringLiteral("FEHLER"), QString::fromStdString(e.what()));
+    bool ok = false;
+    if (!reportingIoErrors([&] {
+            ok = loadCatalogueAtStart(app, m_ui, importCatalogue) && loadUserData(app, m_ui);
+            if (ok) m_dispatcher->catalogueLoaded();
+        }))
         app.forcedClose = true;
+    if (!ok) {
         close();
         return;
     }
@@ -241,14 +240,20 @@ void tfzgwwindow::startupPhase1() {
     repaintView();
 }
 
-void tfzgwwindow::guarded(const std::function<void()>& action) {
-    if (m_closedForGood) return;
+bool tfzgwwindow::reportingIoErrors(const std::function<void()>& action) {
     try {
         action();
+        return true;
     } catch (const IoError& e) {
         // The run-time I/O error ends the command; the program goes on with the next event.
         showError(QStringLiteral("FEHLER"), QString::fromStdString(e.what()));
+        return false;
     }
+}
+
+void tfzgwwindow::guarded(const std::function<void()>& action) {
+    if (m_closedForGood) return;
+    (void)reportingIoErrors(action);  // reported there; the next event goes on
     scheduleIdle();
 }
 
@@ -261,9 +266,9 @@ void tfzgwwindow::notImplementedBox() {
 }
 
 void tfzgwwindow::help(int command) {
-    if (command == 91) helpContents();
-    if (command == 92) helpOnCurrentContext();
-    if (command == 93) helpIndexSearch();
+    if (command == cmd::kHelpContents) helpContents();
+    if (command == cmd::kHelpContext) helpOnCurrentContext();
+    if (command == cmd::kHelpIndex) helpIndexSearch();
 }
 
 // ---- views ----
@@ -404,11 +409,7 @@ void tfzgwwindow::closeEvent(QCloseEvent* event) {
         return;
     }
     bool mayClose = false;
-    try {
-        mayClose = closeQuery(*m_app, m_ui);
-    } catch (const IoError& e) {
-        showError(QStringLiteral("FEHLER"), QString::fromStdString(e.what()));
-    }
+    (void)reportingIoErrors([&] { mayClose = closeQuery(*m_app, m_ui); });  // an error keeps the window open
     if (!mayClose) {
         event->ignore();
         return;

@@ -14,6 +14,7 @@
 #include "app/dispatcher.h"
 #include "app/ui/qt_user_interface.h"
 #include "framework/ko_window.h"
+#include "search/ui/qt_search_dialogs.h"
 
 namespace kvx {
 
@@ -77,6 +78,8 @@ class tfzgwwindow final : public TKowindow {
     void startupPhase1();
     void tick();
     void guarded(const std::function<void()>& action);
+    // Runs `action`; a run-time I/O error ends it and is shown as the error message. False after an error.
+    bool reportingIoErrors(const std::function<void()>& action);
 
     // What the port does.
     void portEnterView(int view, int menu, const std::string& title);
@@ -98,6 +101,7 @@ class tfzgwwindow final : public TKowindow {
 
     std::unique_ptr<AppState> m_app;
     QtUserInterface m_ui;
+    QtSearchDialogs m_searchDialogs;
     std::unique_ptr<Port> m_port;
     std::unique_ptr<Dispatcher> m_dispatcher;
     Options m_options;

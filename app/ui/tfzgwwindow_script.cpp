@@ -9,6 +9,7 @@
 #include "app/ui/tfzgwwindow.h"
 #include "app/ui/tzusatzform.h"
 #include "app/ui/view_canvas.h"
+#include "base/command_numbers.h"
 #include "base/cp1252.h"
 #include "framework/tkolistview.h"
 #include "framework/tkotreeview.h"
@@ -102,8 +103,10 @@ QStringList tfzgwwindow::describe(const QString& what) {
         out << QStringLiteral("menus of the %1 mode, help %2")
                    .arg(conditions.stockMode ? QStringLiteral("stock") : QStringLiteral("simple"),
                         conditions.helpAvailable ? QStringLiteral("available") : QStringLiteral("disabled"));
-        for (int number = 400; number <= 424; ++number) {
-            if (number == 403 || number == 404 || number == 423) continue;  // no view shows them
+        for (int number = menu::kBackOnly; number <= menu::kStockReport; ++number) {
+            // No view shows these.
+            if (number == menu::kUndefined403 || number == menu::kUndefined404 || number == menu::kNextPrevious)
+                continue;
             out << QStringLiteral("menu %1").arg(number);
             for (const QString& line : menuTreeText(buildMenuTree(number, source, 0)).split(u'\n', Qt::SkipEmptyParts))
                 out << QStringLiteral("  ") + line;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "base/command_numbers.h"
+
 namespace kvx {
 
 inline constexpr int kMenuMaxEntries = 25;
@@ -20,8 +22,8 @@ inline constexpr std::size_t kMenuItemCaptionMax = 80;
 inline constexpr std::uint16_t kMenuFlagSubmenu = 0x0010;
 inline constexpr std::uint16_t kMenuFlagSeparator = 0x0800;
 
-inline constexpr std::uint16_t kCommandHelpContext = 92;
-inline constexpr std::uint16_t kCommandHelpIndex = 93;
+inline constexpr std::uint16_t kCommandHelpContext = cmd::kHelpContext;
+inline constexpr std::uint16_t kCommandHelpIndex = cmd::kHelpIndex;
 inline constexpr std::uint16_t kGlyphHelpContext = 13;
 inline constexpr std::uint16_t kGlyphHelpIndex = 17;
 

@@ -6,7 +6,7 @@
 #include "base/io_error.h"
 #include "base/system_info.h"
 #include "base/trace.h"
-#include "temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace kvx {
 namespace {

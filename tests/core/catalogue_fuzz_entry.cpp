@@ -12,8 +12,8 @@
 #include "catalogue/group_tree.h"
 #include "catalogue/import.h"
 #include "catalogue/import_parsers.h"
-#include "catalogue_ram_fs.h"
-#include "fake_ui.h"
+#include "tests/support/catalogue_ram_fs.h"
+#include "tests/support/fake_ui.h"
 
 namespace kvx::test {
 

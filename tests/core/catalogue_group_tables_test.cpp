@@ -3,7 +3,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/group_tables.h"
-#include "catalogue_test_support.h"
+#include "tests/support/catalogue_test_support.h"
 
 namespace kvx {
 namespace {

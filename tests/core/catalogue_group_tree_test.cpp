@@ -3,8 +3,8 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/group_tree.h"
-#include "catalogue_test_support.h"
-#include "fake_ui.h"
+#include "tests/support/catalogue_test_support.h"
+#include "tests/support/fake_ui.h"
 
 namespace kvx {
 namespace {

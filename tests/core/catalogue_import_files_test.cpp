@@ -3,7 +3,7 @@
 
 #include "base/io_error.h"
 #include "catalogue/import_files.h"
-#include "catalogue_ram_fs.h"
+#include "tests/support/catalogue_ram_fs.h"
 
 namespace kvx {
 namespace {

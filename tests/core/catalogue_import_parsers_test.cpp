@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/import_parsers.h"
-#include "catalogue_test_support.h"
+#include "tests/support/catalogue_test_support.h"
 
 namespace kvx {
 namespace {

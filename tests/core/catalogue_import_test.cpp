@@ -6,14 +6,14 @@
 #include <map>
 #include <memory>
 
-#include "base/fault_file_system.h"
 #include "base/io_error.h"
 #include "catalogue/catalogue_commit.h"
 #include "catalogue/group_tree.h"
 #include "catalogue/import.h"
-#include "catalogue_ram_fs.h"
-#include "catalogue_test_support.h"
-#include "fake_ui.h"
+#include "tests/support/catalogue_ram_fs.h"
+#include "tests/support/catalogue_test_support.h"
+#include "tests/support/fake_ui.h"
+#include "tests/support/fault_file_system.h"
 
 namespace kvx {
 namespace {

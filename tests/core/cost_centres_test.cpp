@@ -5,7 +5,7 @@
 
 #include "app/file_set.h"
 #include "base/short_string.h"
-#include "temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace kvx {
 namespace {

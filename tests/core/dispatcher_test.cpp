@@ -7,10 +7,10 @@
 #include <map>
 
 #include "base/clock.h"
-#include "base/fault_file_system.h"
-#include "catalogue_test_support.h"
-#include "fake_ui.h"
-#include "temp_dir.h"
+#include "tests/support/catalogue_test_support.h"
+#include "tests/support/fake_ui.h"
+#include "tests/support/fault_file_system.h"
+#include "tests/support/temp_dir.h"
 
 namespace kvx {
 namespace {
@@ -98,7 +98,7 @@ class DispatcherTest : public ::testing::Test {
   public:
     test::FakeUi ui;
     FakeWindow window;
-    Dispatcher dispatcher{m_app, ui, window};
+    Dispatcher dispatcher{m_app, ui, ui, window};
     AppState& app() { return m_app; }
     FileSystem& fs() { return m_fs; }
     test::TempDir& dir() { return m_dir; }
@@ -175,7 +175,9 @@ TEST_F(DispatcherTest, RulesByModeAndView) {
     }
 }
 
-TEST(CommandRules, ViewsServedByMode) {
+TEST_F(DispatcherTest, CommandTableRulesByMode) {
+    // Read from the table the dispatcher assembled out of every subsystem's rows.
+    const CommandTable& table = dispatcher.commands();
     struct Row {
         int command;
         int view;
@@ -189,10 +191,41 @@ TEST(CommandRules, ViewsServedByMode) {
         {154, 5, true, false},  {90, 24, true, true},   {202, 3, false, true},
     };
     for (const Row& r : rows)
-        EXPECT_EQ(servesView(r.command, r.view, r.stock), r.served) << r.command << " in view " << r.view;
-    for (int c : {138, 150, 160, 161, 192, 205}) EXPECT_TRUE(isStockCommand(c)) << c;
-    for (int c : {1, 90, 121, 142, 149, 181, 182, 183, 186, 118, 123, 124, 195, 246})
-        EXPECT_FALSE(isStockCommand(c)) << c;
+        EXPECT_EQ(table.servesView(r.command, r.view, r.stock), r.served) << r.command << " in view " << r.view;
+    for (int c : {138, 150, 160, 161, 192, 205, 112, 127, 245}) EXPECT_TRUE(table.isStockOnly(c)) << c;
+    for (int c : {1, 90, 121, 142, 149, 181, 182, 183, 186, 118, 123, 124, 195, 246, 170, 248})
+        EXPECT_FALSE(table.isStockOnly(c)) << c;
+    // The main window's own commands and search's have operations; the stock rows have none yet.
+    for (int c : {1,   90,  91,  92,  93,  100, 121, 142, 195, 196, 199, 200,
+                  202, 203, 204, 246, 170, 178, 179, 189, 190, 247, 248, 249})
+        EXPECT_TRUE(dispatcher.hasOperation(c)) << c;
+    for (int c : {0, 112, 149, 181, 205, 242, 252, 253}) EXPECT_FALSE(dispatcher.hasOperation(c)) << c;
+}
+
+TEST(CommandTable, FindsRowsAndRefusesASecondRowForANumber) {
+    CommandTable table;
+    int ran = 0;
+    table.add({{7, false, {}, std::nullopt, [&] { ++ran; }}, {8, true, {2, 3}, std::vector<int>{1}, {}}});
+    ASSERT_NE(table.find(7), nullptr);
+    table.find(7)->handler();
+    EXPECT_EQ(ran, 1);
+    EXPECT_EQ(table.find(9), nullptr);
+    EXPECT_TRUE(table.hasOperation(7));
+    EXPECT_FALSE(table.hasOperation(8));  // a row without a handler is known but not performed
+    EXPECT_TRUE(table.isStockOnly(8));
+    EXPECT_TRUE(table.servesView(8, 3, true));
+    EXPECT_FALSE(table.servesView(8, 1, true));
+    EXPECT_TRUE(table.servesView(8, 1, false));  // the simple mode's own views
+    EXPECT_FALSE(table.servesView(8, 3, false));
+    EXPECT_TRUE(table.servesView(9, 5, false));  // unknown commands are not refused for their view
+    try {
+        table.add({{8, false, {}, std::nullopt, [] {}}});
+        ADD_FAILURE() << "a second row for 8 was taken";
+    } catch (const std::logic_error& e) {
+        EXPECT_STREQ(e.what(), "command 8 has two rows");
+    }
+    EXPECT_FALSE(table.hasOperation(8));  // the first row stays
+    EXPECT_EQ(table.size(), 2u);
 }
 
 TEST_F(DispatcherTest, AboutBoxNamesCountAndCatalogueDate) {

@@ -7,8 +7,8 @@
 #include <map>
 
 #include "base/clock.h"
-#include "catalogue_test_support.h"
-#include "temp_dir.h"
+#include "tests/support/catalogue_test_support.h"
+#include "tests/support/temp_dir.h"
 
 namespace kvx {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "base/fault_file_system.h"
 #include "base/io_error.h"
-#include "temp_dir.h"
+#include "tests/support/fault_file_system.h"
+#include "tests/support/temp_dir.h"
 
 namespace kvx {
 namespace {

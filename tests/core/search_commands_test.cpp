@@ -5,16 +5,16 @@
 #include "app/app_state.h"
 #include "app/startup.h"
 #include "base/clock.h"
-#include "base/fault_file_system.h"
 #include "base/io_error.h"
 #include "base/short_string.h"
-#include "catalogue_test_support.h"
-#include "fake_ui.h"
 #include "search/criteria_description.h"
 #include "search/search_commands.h"
 #include "search/search_dialog_context.h"
 #include "search/search_history.h"
-#include "temp_dir.h"
+#include "tests/support/catalogue_test_support.h"
+#include "tests/support/fake_ui.h"
+#include "tests/support/fault_file_system.h"
+#include "tests/support/temp_dir.h"
 
 namespace kvx {
 namespace {
@@ -59,7 +59,9 @@ TEST(SearchHistory, UnitsAndDamagedCount) {
     EXPECT_EQ(units.entry(1), "U44");
     EXPECT_EQ(readShortString(s.data(), 6038, 10), "U44");
     EXPECT_EQ(readShortString(s.data(), 6027 + 11 * 40, 10), "U5");
-    s.data()[6026] = 250;  // a damaged count never reaches past the table
+    std::string damaged(reinterpret_cast<const char*>(s.data()), SettingsRecord::kSize);
+    damaged[6026] = static_cast<char>(250);  // a damaged count never reaches past the table
+    s.loadBytes(damaged);
     EXPECT_EQ(units.count(), 40);
 }
 
@@ -82,6 +84,7 @@ class SearchCommands : public ::testing::Test {
         app = std::make_unique<AppState>(fs, clock, dir.path().string() + "/");
         loadSettings(*app);
         app->settings.setText(SettingsRecord::kTextFolder, 120, "texte/");
+        app->settings.setDirty(false);  // as if settings.dat had held that folder
         ASSERT_TRUE(app->catalogue.load(fs));
         ASSERT_TRUE(loadUserData(*app, ui));
     }
@@ -115,20 +118,20 @@ class SearchCommands : public ::testing::Test {
 
 TEST_F(SearchCommands, SearchAllWithTextAndNumericCriterion) {
     ui.answers.push_back(typed("opv", "V", 10, 50));
-    ASSERT_TRUE(searchAllArticles(*app, ui));
-    EXPECT_EQ(app->search.results.count, 1);
-    EXPECT_EQ(app->search.results.slot(1), 3);
-    EXPECT_EQ(app->search.counters.scanned, 10);
-    EXPECT_EQ(app->search.counters.textMatches, 3);
-    EXPECT_EQ(app->search.counters.numericMatches, 1);
-    EXPECT_EQ(app->search.description, "(opv) u (10-50 V muss)");
-    EXPECT_EQ(app->search.selectionStatus, "Auswahl:(opv) u (10-50 V muss)");
-    EXPECT_EQ(app->search.active.text[0].word1, "OPV");  // normalised by the search
-    EXPECT_TRUE(app->search.modified);
-    EXPECT_TRUE(app->searchIndex.changed);
+    ASSERT_TRUE(searchAllArticles(app->search, ui, ui));
+    EXPECT_EQ(app->search.state.results.count, 1);
+    EXPECT_EQ(app->search.state.results.slot(1), 3);
+    EXPECT_EQ(app->search.state.counters.scanned, 10);
+    EXPECT_EQ(app->search.state.counters.textMatches, 3);
+    EXPECT_EQ(app->search.state.counters.numericMatches, 1);
+    EXPECT_EQ(app->search.state.description, "(opv) u (10-50 V muss)");
+    EXPECT_EQ(app->search.state.selectionStatus, "Auswahl:(opv) u (10-50 V muss)");
+    EXPECT_EQ(app->search.state.active.text[0].word1, "OPV");  // normalised by the search
+    EXPECT_TRUE(app->search.state.modified);
+    EXPECT_TRUE(app->search.index.changed);
     EXPECT_EQ(SearchHistory(app->settings, SearchHistory::Kind::Words).entry(1), "opv");
     EXPECT_EQ(SearchHistory(app->settings, SearchHistory::Kind::Units).entry(1), "V");
-    const auto rows = searchResultRows(*app);
+    const auto rows = searchResultRows(app->search);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].articleNumber, 3);
     EXPECT_EQ(rows[0].cells, (std::vector<std::string>{"1", "3", "W2 Metallf", "ART3", "OPV 15V", "1.00", "Lager"}));
@@ -136,78 +139,78 @@ TEST_F(SearchCommands, SearchAllWithTextAndNumericCriterion) {
 
 TEST_F(SearchCommands, NoHitShowsCountersAndEmptiesList) {
     ui.answers.push_back(typed("XYZ", "V", 10, 0));
-    ASSERT_TRUE(searchSelectedArticles(*app, ui, 2, 6));
-    EXPECT_EQ(app->search.results.count, 0);
+    ASSERT_TRUE(searchSelectedArticles(app->search, ui, ui, 2, 6));
+    EXPECT_EQ(app->search.state.results.count, 0);
     EXPECT_EQ(ui.log.back(),
               "info: Keine Artikel! Krit:(XYZ) u (10-0 V muss)\r Durchsucht:5 Textkrit. Ok:0 NumKrit. Ok:0");
-    EXPECT_TRUE(searchResultRows(*app).empty());
+    EXPECT_TRUE(searchResultRows(app->search).empty());
     // Cancel: nothing searched, nothing changed.
-    app->searchIndex.changed = false;
+    app->search.index.changed = false;
     ui.answers.push_back(test::Cancel{});
-    EXPECT_FALSE(searchAllArticles(*app, ui));
-    EXPECT_FALSE(app->searchIndex.changed);
+    EXPECT_FALSE(searchAllArticles(app->search, ui, ui));
+    EXPECT_FALSE(app->search.index.changed);
 }
 
 TEST_F(SearchCommands, StoreAsNewLoadAndRestart) {
     ui.answers.push_back(typed("opv", "V", 10, 50));
-    ASSERT_TRUE(searchAllArticles(*app, ui));
+    ASSERT_TRUE(searchAllArticles(app->search, ui, ui));
     for (int i = 0; i < 3; ++i) {
         ui.answers.push_back(std::int32_t{i});  // slots 0, 1, 2: "NEU" each time
-        storeParameterSet(*app, ui);
+        storeParameterSet(app->search, ui);
     }
-    EXPECT_EQ(app->search.storedCount, 3);
+    EXPECT_EQ(app->search.state.storedCount, 3);
     EXPECT_EQ(fs.exists("suchpar.dat"), true);
     EXPECT_EQ(test::fileBytes(dir, "suchpar.dat").size(), 3u * 415);
     // "NEU" with three stored sets writes record 3 and makes slot 3 current; the next dialog says 4.
-    app->search.active.name = "Vierter";
+    app->search.state.active.name = "Vierter";
     ui.answers.push_back(std::int32_t{3});
-    storeParameterSet(*app, ui);
+    storeParameterSet(app->search, ui);
     EXPECT_EQ(app->settings.searchSet(), 3);
     EXPECT_EQ(test::fileBytes(dir, "suchpar.dat").size(), 4u * 415);
     ui.answers.push_back(SearchDialogAnswer{[](SearchParameterSet&, SearchDialogContext&) { return false; }});
-    EXPECT_FALSE(editSearchParameters(*app, ui));
+    EXPECT_FALSE(editSearchParameters(app->search, ui));
     EXPECT_EQ(ui.log.back(), "dialog: Suchparameter 4 -> Abbruch");
     // Loading while modified stores the edits into the current slot first.
     ui.answers.push_back(typed("DIP", "", 0, 0));
-    ASSERT_TRUE(editSearchParameters(*app, ui));
+    ASSERT_TRUE(editSearchParameters(app->search, ui));
     ui.answers.push_back(std::int32_t{0});
-    loadParameterSet(*app, ui);
+    loadParameterSet(app->search, ui);
     EXPECT_EQ(app->settings.searchSet(), 0);
-    EXPECT_EQ(app->search.active.text[0].word1, "OPV");
-    EXPECT_FALSE(app->search.modified);
+    EXPECT_EQ(app->search.state.active.text[0].word1, "OPV");
+    EXPECT_FALSE(app->search.state.modified);
     ui.answers.push_back(std::int32_t{3});
-    loadParameterSet(*app, ui);
-    EXPECT_EQ(app->search.active.text[0].word1, "DIP");
-    EXPECT_EQ(app->search.active.name, "Vierter");
-    EXPECT_EQ(app->search.description, "(DIP)");
+    loadParameterSet(app->search, ui);
+    EXPECT_EQ(app->search.state.active.text[0].word1, "DIP");
+    EXPECT_EQ(app->search.state.active.name, "Vierter");
+    EXPECT_EQ(app->search.state.description, "(DIP)");
     // A restart reads the current slot and the last result list.
     restart();
-    EXPECT_EQ(app->search.active.text[0].word1, "DIP");
-    EXPECT_EQ(app->search.storedCount, 4);
-    EXPECT_EQ(app->search.results.count, 1);
-    EXPECT_EQ(app->search.results.slot(1), 3);
+    EXPECT_EQ(app->search.state.active.text[0].word1, "DIP");
+    EXPECT_EQ(app->search.state.storedCount, 4);
+    EXPECT_EQ(app->search.state.results.count, 1);
+    EXPECT_EQ(app->search.state.results.slot(1), 3);
     EXPECT_EQ(test::fileBytes(dir, "suchidx.dat").size(), 2002u);
 }
 
 TEST_F(SearchCommands, NoNewSlotBeyondWhatOneByteAddresses) {
     test::writeRecordFile(dir, "suchpar.dat", std::vector<Bytes>(256, Bytes(415, 0)));
     restart();
-    ASSERT_EQ(app->search.storedCount, 256);
+    ASSERT_EQ(app->search.state.storedCount, 256);
     // Index 256 would be "NEU" below 256 sets; here the list ends at 255 and the choice is refused.
     ui.answers.push_back(std::int32_t{256});
-    storeParameterSet(*app, ui);
+    storeParameterSet(app->search, ui);
     EXPECT_EQ(test::fileBytes(dir, "suchpar.dat").size(), 256u * 415);
     EXPECT_EQ(app->settings.searchSet(), 0);
-    app->search.active.name = "Letzter";
+    app->search.state.active.name = "Letzter";
     ui.answers.push_back(std::int32_t{255});
-    storeParameterSet(*app, ui);
+    storeParameterSet(app->search, ui);
     EXPECT_EQ(app->settings.searchSet(), 255);
     EXPECT_EQ(test::fileBytes(dir, "suchpar.dat").size(), 256u * 415);
     EXPECT_EQ(test::fileBytes(dir, "suchpar.dat").substr(255 * 415 + 293, 8), "\x07Letzter");
 }
 
 TEST_F(SearchCommands, LoadWithNothingStored) {
-    loadParameterSet(*app, ui);
+    loadParameterSet(app->search, ui);
     EXPECT_EQ(ui.log.back(), std::string("info: ") + kNoParameterSetStored);
     EXPECT_FALSE(fs.exists("suchpar.dat"));
     EXPECT_FALSE(app->settings.dirty());
@@ -215,9 +218,9 @@ TEST_F(SearchCommands, LoadWithNothingStored) {
 
 TEST_F(SearchCommands, ExportBytes) {
     ui.answers.push_back(typed("OPV", "", 0, 0));
-    ASSERT_TRUE(searchAllArticles(*app, ui));
+    ASSERT_TRUE(searchAllArticles(app->search, ui, ui));
     ui.answers.push_back(std::string("out.txt"));
-    exportSearchResult(*app, ui);
+    exportSearchResult(app->search, ui);
     EXPECT_EQ(ui.log.back(), "info: Suche wurde als Text gespeichert");
     const std::string expected =
         "Suche: 08.12.26 09:05:07\r\n"
@@ -239,24 +242,24 @@ TEST_F(SearchCommands, ExportBytes) {
     EXPECT_EQ(test::fileBytes(dir, "out.txt"), expected);
     EXPECT_EQ(ui.linesStartingWith("file: ").size(), 1u);
     ui.answers.push_back(test::Cancel{});
-    exportSearchResult(*app, ui);
+    exportSearchResult(app->search, ui);
     EXPECT_EQ(ui.log.back(), "file: Suchergebnis als Text speichern");
 }
 
 TEST_F(SearchCommands, FilterDialog) {
     ui.answers.push_back(test::FilterAnswer{1, 0, 1, 0, 1});
-    ASSERT_TRUE(editAvailabilityFilter(*app, ui));
+    ASSERT_TRUE(editAvailabilityFilter(app->search, ui));
     EXPECT_EQ(app->settings.statusFilterAbbreviations(), "La Be ");
     EXPECT_TRUE(app->settings.dirty());
     app->settings.setDirty(false);
     ui.answers.push_back(test::Cancel{});
-    EXPECT_FALSE(editAvailabilityFilter(*app, ui));
+    EXPECT_FALSE(editAvailabilityFilter(app->search, ui));
     EXPECT_FALSE(app->settings.dirty());
     // Status 1 no longer passes: the search finds nothing.
     ui.answers.push_back(SearchDialogAnswer{[](SearchParameterSet&, SearchDialogContext&) { return true; }});
     app->settings.setStatusFilter(1, false);
-    ASSERT_TRUE(searchAllArticles(*app, ui));
-    EXPECT_EQ(app->search.results.count, 0);
+    ASSERT_TRUE(searchAllArticles(app->search, ui, ui));
+    EXPECT_EQ(app->search.state.results.count, 0);
     EXPECT_EQ(ui.log.back(), "info: Keine Artikel! Krit:\r Durchsucht:10");
 }
 
@@ -285,9 +288,9 @@ TEST(SearchExportFaults, OldOrNewFileAtEveryFault) {
     ASSERT_TRUE(app.catalogue.load(fs));
     ASSERT_TRUE(loadUserData(app, ui));
     ui.answers.push_back(test::SearchDialogAnswer{[](SearchParameterSet&, SearchDialogContext&) { return true; }});
-    ASSERT_TRUE(searchAllArticles(app, ui));
+    ASSERT_TRUE(searchAllArticles(app.search, ui, ui));
     std::string expected;
-    for (const std::string& line : searchResultTextLines(app)) expected += line + "\r\n";
+    for (const std::string& line : searchResultTextLines(app.search)) expected += line + "\r\n";
     for (FaultKind kind : {FaultKind::IoError, FaultKind::DiskFull, FaultKind::Crash}) {
         for (long n = 1;; ++n) {
             dir.write("out.txt", "ALT");
@@ -295,7 +298,7 @@ TEST(SearchExportFaults, OldOrNewFileAtEveryFault) {
             fs.failAt(n, kind);
             bool failed = false;
             try {
-                exportSearchResult(app, ui);
+                exportSearchResult(app.search, ui);
             } catch (const IoError&) {
                 failed = true;
             }

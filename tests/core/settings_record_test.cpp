@@ -4,15 +4,24 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <random>
 
-#include "base/fault_file_system.h"
 #include "base/le_bytes.h"
 #include "base/short_string.h"
-#include "temp_dir.h"
+#include "tests/support/fault_file_system.h"
+#include "tests/support/temp_dir.h"
 
 namespace kvx {
 namespace {
+
+// Damaged values come in as a loaded file would bring them: the block's bytes, changed, loaded again.
+void plant(SettingsRecord& s, const std::function<void(std::uint8_t*)>& damage) {
+    std::string bytes(reinterpret_cast<const char*>(s.data()), SettingsRecord::kSize);
+    damage(reinterpret_cast<std::uint8_t*>(bytes.data()));
+    s.loadBytes(bytes);
+}
 
 std::string blockOf(const SettingsRecord& s) {
     return std::string(reinterpret_cast<const char*>(s.data()), SettingsRecord::kSize);
@@ -50,8 +59,8 @@ TEST(SettingsRecord, ShortFileKeepsTailDefaultsAndMissingFileIsNotDirty) {
     test::TempDir dir;
     PosixFileSystem fs;
     SettingsRecord original;
-    original.data()[SettingsRecord::kWorkingMode] = 1;
-    original.data()[SettingsRecord::kStatusFilter + 2] = 0;
+    original.setStockMode(true);
+    original.setStatusFilter(3, false);
     // 100 bytes hold the company e-mail and the start of the name; the mode byte (220) is beyond them.
     dir.write("settings.dat", blockOf(original).substr(0, 100));
     SettingsRecord s;
@@ -76,7 +85,7 @@ TEST(SettingsRecord, LoadTimeCorrections) {
     for (const Row& r : {Row{49999, 50000}, Row{50000, 50000}, Row{90000, 90000}, Row{90001, 50000}, Row{-5, 50000},
                          Row{70000, 70000}}) {
         SettingsRecord s;
-        putI32(s.data(), SettingsRecord::kRangedNumber, r.ranged);
+        plant(s, [&](std::uint8_t* b) { putI32(b, SettingsRecord::kRangedNumber, r.ranged); });
         s.applyLoadCorrections("/p/");
         EXPECT_EQ(s.rangedNumber(), r.expected) << r.ranged;
     }
@@ -99,13 +108,15 @@ TEST(SettingsRecord, LoadTimeCorrections) {
 
 TEST(SettingsRecord, FontDescriptionsAreClampedOnLoad) {
     SettingsRecord s;
-    std::uint8_t* f = s.data() + SettingsRecord::kFonts;  // dialog font
-    putU16(f, 41, 500);
-    f[43] = 2;
-    putU16(f, 39, 99);
-    putI16(f, 44, 360);
-    f[46] = 17;
-    f[0] = 200;  // damaged length byte
+    plant(s, [](std::uint8_t* b) {
+        std::uint8_t* f = b + SettingsRecord::kFonts;  // dialog font
+        putU16(f, 41, 500);
+        f[43] = 2;
+        putU16(f, 39, 99);
+        putI16(f, 44, 360);
+        f[46] = 17;
+        f[0] = 200;  // damaged length byte
+    });
     const FontDescription d = s.font(FontSlot::Dialog);
     EXPECT_EQ(d.size, 400);
     EXPECT_EQ(d.italic, 0);

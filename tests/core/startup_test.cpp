@@ -6,10 +6,10 @@
 
 #include <filesystem>
 
-#include "base/fault_file_system.h"
 #include "base/io_error.h"
-#include "fake_ui.h"
-#include "temp_dir.h"
+#include "tests/support/fake_ui.h"
+#include "tests/support/fault_file_system.h"
+#include "tests/support/temp_dir.h"
 
 namespace kvx {
 namespace {
@@ -60,7 +60,7 @@ TEST(Startup, UserFilesAreCreatedEmptyAndCostCentresGetTheirDefaultNames) {
     EXPECT_EQ(f.app.costCentres.count(), 20);
     EXPECT_EQ(f.app.costCentres.name(0), "Allgemein");
     EXPECT_EQ(f.app.costCentres.name(7), "Projekt7");
-    EXPECT_EQ(f.app.searchIndex.bytes.size(), kSearchResultListSize);
+    EXPECT_EQ(f.app.search.index.bytes.size(), kSearchResultListSize);
     EXPECT_FALSE(f.app.currentOrderLoaded);
 }
 

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "base/clock.h"
-#include "base/fault_file_system.h"
-#include "fake_ui.h"
-#include "temp_dir.h"
+#include "tests/support/fake_ui.h"
+#include "tests/support/fault_file_system.h"
+#include "tests/support/temp_dir.h"
 
 namespace kvx {
 namespace {

@@ -1,5 +1,5 @@
 // Fault injection for the data-safety tests.
-#include "base/fault_file_system.h"
+#include "tests/support/fault_file_system.h"
 
 namespace kvx {
 

@@ -1,5 +1,5 @@
 // Scripted answers for core tests.
-#include "fake_ui.h"
+#include "tests/support/fake_ui.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,5 @@
-// A UserInterface for core tests: answers questions and requests from a queue and logs everything said.
+// A UserInterface for core tests, and the fake of the search subsystem's dialogs: answers questions,
+// requests and dialogs from one queue and logs everything said, so a test scripts one conversation.
 #pragma once
 
 #include <array>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "base/user_interface.h"
+#include "search/search_dialogs.h"
 
 namespace kvx::test {
 
@@ -21,7 +23,7 @@ struct SearchDialogAnswer {
 using FilterAnswer = std::array<std::uint8_t, 5>;
 using Answer = std::variant<bool, std::int32_t, std::string, Cancel, SearchDialogAnswer, FilterAnswer>;
 
-class FakeUi final : public UserInterface {
+class FakeUi final : public UserInterface, public SearchDialogs {
   public:
     std::deque<Answer> answers;
     std::vector<std::string> log;  // "info: ...", "error[title]: ...", "ask: ... -> yes", ...

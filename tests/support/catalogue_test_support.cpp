@@ -1,5 +1,5 @@
 // The small test catalogue and script-line builders.
-#include "catalogue_test_support.h"
+#include "tests/support/catalogue_test_support.h"
 
 namespace kvx::test {
 

@@ -1,5 +1,5 @@
 // The in-memory file system of the catalogue tests.
-#include "catalogue_ram_fs.h"
+#include "tests/support/catalogue_ram_fs.h"
 
 #include <algorithm>
 #include <cstring>

@@ -8,7 +8,7 @@
 #include "base/file_system.h"
 #include "catalogue/catalogue_article.h"
 #include "catalogue/group_records.h"
-#include "temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace kvx::test {
 

@@ -1,0 +1,2 @@
+// fine: the program entry and the window may use Qt
+#include <QApplication>
