@@ -8,6 +8,6 @@ namespace kvx {
 
 // Runs the catalogue import; on success stores the catalogue date in the settings (marking them dirty).
 // True when the catalogue is loaded afterwards.
-bool importCatalogue(AppState& app, UserInterface& ui);
+[[nodiscard]] bool importCatalogue(AppState& app, UserInterface& ui);
 
 }  // namespace kvx

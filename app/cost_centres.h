@@ -19,7 +19,7 @@ class CostCentres final {
     // that exists but cannot be read throws IoError.
     // save() writes back every name that load() read.
     void load(FileSystem& fs, const std::string& path);
-    bool save(FileSystem& fs, const std::string& path, std::string& error);
+    [[nodiscard]] bool save(FileSystem& fs, const std::string& path, std::string& error);
 
     int count() const { return static_cast<int>(m_names.size()); }
     const std::string& name(int index) const { return m_names.at(static_cast<std::size_t>(index)); }  // Windows-1252

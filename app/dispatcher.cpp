@@ -251,7 +251,8 @@ void Dispatcher::openManual() {
 }
 
 void Dispatcher::importCatalogue() {
-    kvx::importCatalogue(m_app, m_ui);
+    // The import tells the user how it went; the tree follows the catalogue whether it is loaded or not.
+    (void)kvx::importCatalogue(m_app, m_ui);
     catalogueLoaded();
     m_window.repaint();
 }
@@ -263,7 +264,8 @@ void Dispatcher::showSystemInformation() {
 }
 
 void Dispatcher::deleteUserFiles() {
-    kvx::deleteUserFiles(m_app, m_ui);
+    // Each file that could not be replaced has been reported by name; the lists show what the files hold.
+    (void)kvx::deleteUserFiles(m_app, m_ui);
     for (int kind : {kMyArticlesList, kOrdersList, kDemandList, kConsumptionList}) m_refill.request(kind);
     m_window.repaint();
 }

@@ -22,15 +22,15 @@ void loadSettings(AppState& app);
 
 // Idle phase 1, catalogue part: loads the group files and opens art.dat; when that fails, offers the import.
 // Returns false (after the message, with forcedClose set) when the catalogue is still not available.
-bool loadCatalogueAtStart(AppState& app, UserInterface& ui, const CatalogueImporter& importer);
+[[nodiscard]] bool loadCatalogueAtStart(AppState& app, UserInterface& ui, const CatalogueImporter& importer);
 
 // Idle phase 1, user data: cost centres, search state, My Articles, booking files, direct order, current
 // order, internet addresses. On failure shows the message, sets forcedClose and returns false.
-bool loadUserData(AppState& app, UserInterface& ui);
+[[nodiscard]] bool loadUserData(AppState& app, UserInterface& ui);
 
 // The close query: true when the window may close. Asks "Programm beenden?" unless forcedClose is set;
 // on Yes writes back and closes every open file in the fixed order.
-bool closeQuery(AppState& app, UserInterface& ui);
+[[nodiscard]] bool closeQuery(AppState& app, UserInterface& ui);
 
 // The write-back at quit; failures are reported and the remaining steps still run.
 void writeBackAndClose(AppState& app, UserInterface& ui);

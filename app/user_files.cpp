@@ -16,7 +16,8 @@ bool recreate(FileSystem& fs, RecordFile& file, UserInterface& ui) {
     const bool reopened = file.open();
     if (replaced && reopened) return true;
     ui.error("Die Datei " + file.path() + " ist nicht anlegbar!" + (error.empty() ? "" : "\n" + error));
-    if (!reopened && wasOpen) file.openOrCreate();
+    if (!reopened && wasOpen && !file.openOrCreate())
+        ui.error("Die Datei " + file.path() + " ist nicht mehr geöffnet: " + file.lastError());
     return false;
 }
 

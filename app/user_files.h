@@ -11,6 +11,6 @@ namespace kvx {
 // Empties artikel.dat, bestell.dat, bedarf.dat, verbrauch.dat and kalku.dat and the direct order. The
 // current order goes with bestell.dat. Reports "Die Datei <name> ist nicht anlegbar!" for each file that
 // could not be replaced; returns true when all were.
-bool deleteUserFiles(AppState& app, UserInterface& ui);
+[[nodiscard]] bool deleteUserFiles(AppState& app, UserInterface& ui);
 
 }  // namespace kvx

@@ -204,7 +204,8 @@ bool writeWholeFileAtomically(FileSystem& fs, const std::string& path, const voi
     const std::string temp = path + ".tmp";
     auto fail = [&](const std::string& step, const std::string& why) {
         error = step + " " + path + ": " + why;
-        fs.remove(temp);
+        // The save has failed already; a temporary file that stays is emptied by the next save.
+        (void)fs.remove(temp);
         return false;
     };
     auto file = fs.open(temp, OpenMode::CreateTruncate);
@@ -215,7 +216,7 @@ bool writeWholeFileAtomically(FileSystem& fs, const std::string& path, const voi
     // A failed fsync means the data may not be on disk: the save has failed, never retry and report success.
     if (!file->writeAt(0, data, size) || !file->sync()) {
         const std::string why = file->lastError();
-        file->close();
+        (void)file->close();  // the write or sync failure is the one reported
         return fail("Schreiben", why);
     }
     if (!file->close()) return fail("Schreiben", file->lastError());

@@ -21,16 +21,16 @@ class File {
   public:
     virtual ~File() = default;
     // Reads up to n bytes at `offset`; returns the number read (less at the end of the file), -1 on error.
-    virtual long long readAt(std::uint64_t offset, void* buffer, std::size_t n) = 0;
+    [[nodiscard]] virtual long long readAt(std::uint64_t offset, void* buffer, std::size_t n) = 0;
     // Writes all n bytes at `offset`; false on an error or a short write.
-    virtual bool writeAt(std::uint64_t offset, const void* buffer, std::size_t n) = 0;
-    virtual bool truncate(std::uint64_t size) = 0;
-    virtual bool sync() = 0;
+    [[nodiscard]] virtual bool writeAt(std::uint64_t offset, const void* buffer, std::size_t n) = 0;
+    [[nodiscard]] virtual bool truncate(std::uint64_t size) = 0;
+    [[nodiscard]] virtual bool sync() = 0;
     // Current size in bytes, -1 on error.
-    virtual long long size() = 0;
+    [[nodiscard]] virtual long long size() = 0;
     // Modification time in seconds since the epoch, 0 when unknown.
-    virtual long long modificationTime() = 0;
-    virtual bool close() = 0;
+    [[nodiscard]] virtual long long modificationTime() = 0;
+    [[nodiscard]] virtual bool close() = 0;
     // Text of this file's last failure.
     virtual std::string lastError() const = 0;
 };
@@ -39,13 +39,13 @@ class FileSystem {
   public:
     virtual ~FileSystem() = default;
     // nullptr on failure; lastError() then tells why.
-    virtual std::unique_ptr<File> open(const std::string& path, OpenMode mode) = 0;
-    virtual bool exists(const std::string& path) = 0;
-    virtual bool rename(const std::string& from, const std::string& to) = 0;
-    virtual bool remove(const std::string& path) = 0;
-    virtual bool makeDirectory(const std::string& path) = 0;
+    [[nodiscard]] virtual std::unique_ptr<File> open(const std::string& path, OpenMode mode) = 0;
+    [[nodiscard]] virtual bool exists(const std::string& path) = 0;
+    [[nodiscard]] virtual bool rename(const std::string& from, const std::string& to) = 0;
+    [[nodiscard]] virtual bool remove(const std::string& path) = 0;
+    [[nodiscard]] virtual bool makeDirectory(const std::string& path) = 0;
     // Makes a rename inside the directory durable.
-    virtual bool syncDirectory(const std::string& path) = 0;
+    [[nodiscard]] virtual bool syncDirectory(const std::string& path) = 0;
     // Text of the last failure ("Disk full", "File not found", ...).
     virtual std::string lastError() const = 0;
 };
@@ -53,12 +53,12 @@ class FileSystem {
 // The real calls.
 class PosixFileSystem final : public FileSystem {
   public:
-    std::unique_ptr<File> open(const std::string& path, OpenMode mode) override;
-    bool exists(const std::string& path) override;
-    bool rename(const std::string& from, const std::string& to) override;
-    bool remove(const std::string& path) override;
-    bool makeDirectory(const std::string& path) override;
-    bool syncDirectory(const std::string& path) override;
+    [[nodiscard]] std::unique_ptr<File> open(const std::string& path, OpenMode mode) override;
+    [[nodiscard]] bool exists(const std::string& path) override;
+    [[nodiscard]] bool rename(const std::string& from, const std::string& to) override;
+    [[nodiscard]] bool remove(const std::string& path) override;
+    [[nodiscard]] bool makeDirectory(const std::string& path) override;
+    [[nodiscard]] bool syncDirectory(const std::string& path) override;
     std::string lastError() const override { return m_lastError; }
 
   private:
@@ -70,17 +70,17 @@ class PosixFileSystem final : public FileSystem {
 std::string ioErrorText(int err);
 
 // Reads a whole file; false when it cannot be opened or read.
-bool readWholeFile(FileSystem& fs, const std::string& path, std::string& contents);
+[[nodiscard]] bool readWholeFile(FileSystem& fs, const std::string& path, std::string& contents);
 
 // Reads a whole file that may be missing: false when it does not exist. A file that exists but cannot be
 // read throws IoError, so that it is not taken for a missing one and replaced by the next save.
-bool readFileIfPresent(FileSystem& fs, const std::string& path, std::string& contents);
+[[nodiscard]] bool readFileIfPresent(FileSystem& fs, const std::string& path, std::string& contents);
 
 // Replaces `path` with `contents` so that a crash leaves the old or the new file, never a mix:
 // write a temporary file in the same directory, fsync, rename over the target, fsync the directory.
 // On any failure the old file stays and the temporary file is removed; `error` tells what failed.
-bool writeWholeFileAtomically(FileSystem& fs, const std::string& path, const void* data, std::size_t size,
-                              std::string& error);
+[[nodiscard]] bool writeWholeFileAtomically(FileSystem& fs, const std::string& path, const void* data, std::size_t size,
+                                            std::string& error);
 
 // Directory part of a path ("a/b/c.dat" -> "a"; "c.dat" -> ".").
 std::string directoryOf(const std::string& path);

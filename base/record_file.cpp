@@ -40,7 +40,7 @@ bool RecordFile::create() {
 }
 
 void RecordFile::close() {
-    if (m_file) m_file->close();
+    if (m_file) (void)m_file->close();  // by contract: closeOrThrow() is the reporting close
     m_file.reset();
     m_count = 0;
     m_overflowed = false;

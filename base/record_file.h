@@ -23,11 +23,11 @@ class RecordFile final {
     RecordFile& operator=(const RecordFile&) = delete;
 
     // Opens an existing file; false (no message) when it does not exist or cannot be opened.
-    bool open();
+    [[nodiscard]] bool open();
     // Opens, creating the file empty when it is missing.
-    bool openOrCreate();
+    [[nodiscard]] bool openOrCreate();
     // Empties (or creates) the file and opens it.
-    bool create();
+    [[nodiscard]] bool create();
     // Closes without reporting (destruction, error paths).
     void close();
     // Closes and throws IoError when the system reports a failure (data may not have reached the disk).
@@ -49,7 +49,7 @@ class RecordFile final {
 
     // Writes record n, n <= count; n == count appends. Returns false with `error` set when the count would
     // pass 65535 (nothing is written). Throws IoError on a write error.
-    bool write(std::uint32_t n, const Bytes& record, std::string& error);
+    [[nodiscard]] bool write(std::uint32_t n, const Bytes& record, std::string& error);
     // As write(), but a refused append also throws IoError.
     void writeOrThrow(std::uint32_t n, const Bytes& record);
 
@@ -61,7 +61,7 @@ class RecordFile final {
     std::string lastError() const { return m_fs.lastError(); }
 
   private:
-    bool openWith(OpenMode mode);
+    [[nodiscard]] bool openWith(OpenMode mode);
 
     FileSystem& m_fs;
     std::string m_path;

@@ -72,7 +72,7 @@ class ViewPort {
     virtual void enterView(int view, int menu, const std::string& title) = 0;
     // Leaves the current view and restores help context and menu bar of the view returned to; false when
     // the start view is current (nothing to leave).
-    virtual bool leaveView() = 0;
+    [[nodiscard]] virtual bool leaveView() = 0;
 
     // Shows the list control of `kind`, creating it anew when the current one has another kind; the group
     // tree and the splitter are shown beside it with `withTree`.

@@ -16,7 +16,7 @@ class Catalogue final {
     // computes the article ranges. An import interrupted while replacing the files is completed first
     // (catalogue_commit.h). False without a message when any of them is missing or unreadable;
     // the catalogue is then closed and the caller may offer the import.
-    bool load(FileSystem& fs);
+    [[nodiscard]] bool load(FileSystem& fs);
     // Closes wgg.dat and art.dat and empties the tables.
     void close();
     bool isLoaded() const { return m_loaded; }

@@ -76,7 +76,7 @@ class ArticleTable final {
 
     // Opens an existing file for reading and writing; false when it is missing, unreadable or holds more
     // than 65535 records.
-    bool open(FileSystem& fs, const std::string& path = kArticleFile);
+    [[nodiscard]] bool open(FileSystem& fs, const std::string& path = kArticleFile);
     void close();
     bool isOpen() const { return m_file != nullptr; }
     std::uint16_t count() const { return m_file ? m_file->count() : 0; }

@@ -15,7 +15,7 @@ void writeMarker(FileSystem& fs) {
     auto file = fs.open(kImportMarkerFile, OpenMode::CreateTruncate);
     const bool ok = file && file->sync() && file->close() && fs.syncDirectory(directoryOf(kImportMarkerFile));
     if (!ok) {
-        fs.remove(kImportMarkerFile);
+        (void)fs.remove(kImportMarkerFile);  // the failure below is what counts
         throw IoError("Datei " + std::string(kImportMarkerFile) + " kann nicht geschrieben werden: " + fs.lastError());
     }
 }
@@ -35,7 +35,7 @@ void commitCatalogueFiles(FileSystem& fs) {
     if (!fs.syncDirectory(directoryOf(kArticleFile)))
         throw IoError("Katalogdateien nicht gesichert: " + fs.lastError());
     // Without the marker a later load leaves the files alone; a failed removal is retried then.
-    fs.remove(kImportMarkerFile);
+    (void)fs.remove(kImportMarkerFile);
 }
 
 bool recoverCatalogueCommit(FileSystem& fs) {

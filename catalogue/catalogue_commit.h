@@ -21,6 +21,6 @@ void commitCatalogueFiles(FileSystem& fs);
 // Finishes an interrupted commit when the marker is present (renames the ".new" files that are left,
 // then removes the marker); without a marker, removes stale ".new" files of an import that never
 // reached its commit. False when a rename or the removal failed.
-bool recoverCatalogueCommit(FileSystem& fs);
+[[nodiscard]] bool recoverCatalogueCommit(FileSystem& fs);
 
 }  // namespace kvx

@@ -38,10 +38,10 @@ class GroupTables final {
 
     // Whole-file loads; false without a message when the file is missing, unreadable or holds more
     // records than 16-bit numbers address. A failed load leaves the table empty.
-    bool loadMainGroups(FileSystem& fs, const std::string& path = kMainGroupFile);
-    bool loadUpperGroups(FileSystem& fs, const std::string& path = kUpperGroupFile);
+    [[nodiscard]] bool loadMainGroups(FileSystem& fs, const std::string& path = kMainGroupFile);
+    [[nodiscard]] bool loadUpperGroups(FileSystem& fs, const std::string& path = kUpperGroupFile);
     // Opens wgg.dat for random access (kept open until closeProductGroups()).
-    bool openProductGroups(FileSystem& fs, const std::string& path = kProductGroupFile);
+    [[nodiscard]] bool openProductGroups(FileSystem& fs, const std::string& path = kProductGroupFile);
     void closeProductGroups();
     void clear();
 

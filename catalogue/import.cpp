@@ -181,7 +181,10 @@ bool Importer::mainGroups() {
     Bytes rec(MainGroup::kSize);
     for (const MainGroup& g : table) {
         g.encode(rec.data());
-        out.append(rec.data());
+        if (!out.append(rec.data())) {
+            tooManyRecords(m_src.wh);
+            return false;
+        }
     }
     out.finish();
     written(kMainGroupFile);
@@ -211,7 +214,10 @@ bool Importer::articles() {
         }
         groups.assign(out.count(), a);
         a.encode(rec.data());
-        out.append(rec.data());
+        if (!out.append(rec.data())) {
+            tooManyRecords(m_src.art);
+            return false;
+        }
     }
     out.finish();
     written(kArticleFile);
@@ -228,7 +234,8 @@ void Importer::commit() {
 
 void Importer::removeTemporaries() {
     m_fresh.clear();
-    for (const std::string& path : m_temporaries) m_fs.remove(path);
+    // On the error path: a temporary file that stays is replaced by the next import's.
+    for (const std::string& path : m_temporaries) (void)m_fs.remove(path);
     m_temporaries.clear();
 }
 
@@ -256,7 +263,9 @@ ImportResult runImport(FileSystem& fs, UserInterface& ui, Catalogue& catalogue, 
         }
     } catch (const IoError&) {
         importer.removeTemporaries();
-        if (!catalogue.isLoaded()) catalogue.load(fs);
+        // The old catalogue back where it is still usable; when it is not, the caller sees it unloaded and
+        // the I/O error below is what the user is told.
+        if (!catalogue.isLoaded()) (void)catalogue.load(fs);
         throw;
     }
     result.ok = result.filesDone == 4;

@@ -67,9 +67,10 @@ RecordWriter::RecordWriter(FileSystem& fs, std::string path, std::size_t recordS
 
 RecordWriter::~RecordWriter() {
     if (m_finished) return;
-    if (m_file) m_file->close();
+    // An unfinished file is thrown away after a failure that has been reported already.
+    if (m_file) (void)m_file->close();
     m_file.reset();
-    m_fs.remove(m_path);
+    (void)m_fs.remove(m_path);
 }
 
 bool RecordWriter::create() {

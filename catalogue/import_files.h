@@ -19,10 +19,10 @@ class LineReader final {
     bool isOpen() const { return m_file != nullptr; }
     // The next line without its line end, cut to `maxLength`; false at the end of the file.
     // Throws IoError on a read error.
-    bool next(std::string& line, std::size_t maxLength);
+    [[nodiscard]] bool next(std::string& line, std::size_t maxLength);
 
   private:
-    bool fill();  // false at the end of the file
+    [[nodiscard]] bool fill();  // false at the end of the file
 
     std::unique_ptr<File> m_file;
     std::string m_path;
@@ -43,10 +43,10 @@ class RecordWriter final {
     RecordWriter& operator=(const RecordWriter&) = delete;
 
     // Creates (empties) the file; false when it cannot be created.
-    bool create();
+    [[nodiscard]] bool create();
     // Appends one record of the record size; false (nothing written) when the file already holds 65535.
     // Throws IoError on a write error.
-    bool append(const std::uint8_t* record);
+    [[nodiscard]] bool append(const std::uint8_t* record);
     std::uint32_t count() const { return m_count; }
     // Writes what is buffered, syncs and closes. Throws IoError on failure.
     void finish();

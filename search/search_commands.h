@@ -39,14 +39,14 @@ void loadSearchAtStart(SearchSession& s);
 // ---- commands ----
 // The search dialog on the active set; on OK the set is replaced and marked modified, the description is
 // rebuilt and the status line text set. False when cancelled.
-bool editSearchParameters(SearchSession& s, SearchDialogs& dialogs);
+[[nodiscard]] bool editSearchParameters(SearchSession& s, SearchDialogs& dialogs);
 // "Auswahl in gewählten Artikeln" (first..last record positions) and "Auswahl im Gesamtbestand": the dialog,
 // then the scan; the result list is marked changed and, with no hit, "Keine Artikel!" is shown. False
 // when nothing was searched (fewer than two articles, dialog cancelled); the caller then shows the result
 // list.
-bool searchSelectedArticles(SearchSession& s, UserInterface& ui, SearchDialogs& dialogs, std::uint32_t first,
-                            std::uint32_t last);
-bool searchAllArticles(SearchSession& s, UserInterface& ui, SearchDialogs& dialogs);
+[[nodiscard]] bool searchSelectedArticles(SearchSession& s, UserInterface& ui, SearchDialogs& dialogs,
+                                          std::uint32_t first, std::uint32_t last);
+[[nodiscard]] bool searchAllArticles(SearchSession& s, UserInterface& ui, SearchDialogs& dialogs);
 // "Suchkriterium zeigen".
 void showSearchCriteria(SearchSession& s, UserInterface& ui);
 // "Parameter laden" / "Parameter speichern". A suchpar.dat that cannot be opened or created is reported
@@ -55,7 +55,7 @@ void showSearchCriteria(SearchSession& s, UserInterface& ui);
 void loadParameterSet(SearchSession& s, UserInterface& ui);
 void storeParameterSet(SearchSession& s, UserInterface& ui);
 // "Verfügbarkeit": the filter dialog; on OK the five bytes go back and the settings are marked modified.
-bool editAvailabilityFilter(SearchSession& s, SearchDialogs& dialogs);
+[[nodiscard]] bool editAvailabilityFilter(SearchSession& s, SearchDialogs& dialogs);
 // "Suche als Text speichern". A file that cannot be written throws IoError.
 void exportSearchResult(SearchSession& s, UserInterface& ui);
 

@@ -49,13 +49,13 @@ class SettingsRecord final {
     void loadBytes(const std::string& data);
     // Corrections applied after loading; `programDir` (UTF-8) ends with '/'. Returns true when they changed the
     // block in a way that must be saved (company data reset).
-    bool applyLoadCorrections(const std::string& programDir);
+    [[nodiscard]] bool applyLoadCorrections(const std::string& programDir);
 
     // Reads settings.dat (missing or short: defaults stay, no message) and applies the corrections; marks the
     // block dirty when the corrections say so.
     void load(FileSystem& fs, const std::string& programDir);
     // Writes settings.dat whole (temporary file, sync, rename); false with `error` when it failed.
-    bool save(FileSystem& fs, std::string& error) const;
+    [[nodiscard]] bool save(FileSystem& fs, std::string& error) const;
 
     // The raw block, read-only. Fields are changed only through the typed setters below (or loadBytes), so
     // that every change marks the block dirty.

@@ -82,7 +82,7 @@ class DispatcherTest : public ::testing::Test {
   protected:
     DispatcherTest() {
         test::writeSmallCatalogueFiles(m_dir);
-        m_app.catalogue.load(m_fs);
+        EXPECT_TRUE(m_app.catalogue.load(m_fs));
         dispatcher.catalogueLoaded();
         window.log.clear();
     }

@@ -2,6 +2,9 @@
 // commands with the dialog answered by the fake port, the filter, the result rows and the text export.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include "app/app_state.h"
 #include "app/startup.h"
 #include "base/clock.h"
@@ -190,6 +193,76 @@ TEST_F(SearchCommands, StoreAsNewLoadAndRestart) {
     EXPECT_EQ(app->search.state.results.count, 1);
     EXPECT_EQ(app->search.state.results.slot(1), 3);
     EXPECT_EQ(test::fileBytes(dir, "suchidx.dat").size(), 2002u);
+}
+
+// suchpar.dat that cannot be opened or created (here a directory of that name): storing, loading another set
+// and the quit each say so, naming the file and the reason, and the edited set is neither marked stored nor
+// replaced by another one.
+TEST_F(SearchCommands, ParameterFileUnusableIsReportedAndTheSetKept) {
+    ui.answers.push_back(typed("opv", "V", 10, 50));
+    ASSERT_TRUE(searchAllArticles(app->search, ui, ui));
+    ASSERT_TRUE(app->search.state.modified);
+    std::filesystem::create_directory(dir.path() / "suchpar.dat");
+    app->settings.setDirty(false);
+    struct Step {
+        const char* what;
+        std::function<void()> run;
+        const char* message;  // the error's beginning; the reason follows
+    };
+    const Step steps[] = {
+        {"store", [&] { storeParameterSet(app->search, ui); },
+         "error[FEHLER]: Die Datei suchpar.dat ist nicht lesbar! "},
+        // Loading stores the modified set first; it must not drop it for the one chosen.
+        {"load another set", [&] { loadParameterSet(app->search, ui); },
+         "error[FEHLER]: Die Datei suchpar.dat ist nicht anlegbar! "},
+        {"quit", [&] { writeBackAndClose(*app, ui); }, "error[FEHLER]: Die Datei suchpar.dat ist nicht anlegbar! "},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        ui.log.clear();
+        step.run();
+        const std::vector<std::string> errors = ui.linesStartingWith("error");
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_EQ(errors[0].rfind(step.message, 0), 0u) << errors[0];
+        EXPECT_GT(errors[0].size(), std::string(step.message).size()) << "the reason is missing";
+        EXPECT_TRUE(ui.linesStartingWith("choice").empty()) << "no slot list for a file that cannot be used";
+        EXPECT_TRUE(app->search.state.modified);
+        EXPECT_EQ(app->search.state.active.text[0].word1, "OPV");
+        EXPECT_EQ(app->settings.searchSet(), 0);
+    }
+}
+
+// The slot chosen, then suchpar.dat cannot be created: the set stays modified and the current slot unchanged,
+// where before the failure was dropped and the set counted as stored.
+TEST(SearchParameterFile, CreationFailingAfterTheChoiceIsReported) {
+    test::TempDir dir;
+    test::writeSmallCatalogueFiles(dir);
+    PosixFileSystem real;
+    FaultyFileSystem fs(real);
+    FixedClock clock{{2026, 12, 8}, 0};
+    test::FakeUi ui;
+    AppState app(fs, clock, dir.path().string() + "/");
+    ASSERT_TRUE(app.catalogue.load(fs));
+    ASSERT_TRUE(loadUserData(app, ui));
+    ui.answers.push_back(test::SearchDialogAnswer{[](SearchParameterSet& set, SearchDialogContext&) {
+        set.name = "Neu";
+        return true;
+    }});
+    ASSERT_TRUE(editSearchParameters(app.search, ui));
+    ui.answers.push_back(std::int32_t{0});  // "NEU"
+    // Calls 1 and 2 try the missing file for the slot list (read-write, then read-only); call 3 creates it.
+    fs.failAt(3, FaultKind::IoError);
+    storeParameterSet(app.search, ui);
+    fs.failAt(0, FaultKind::IoError);
+    ASSERT_EQ(ui.linesStartingWith("choice: Parameter speichern").size(), 1u);
+    ASSERT_EQ(ui.log.back().rfind("error[FEHLER]: Die Datei suchpar.dat ist nicht anlegbar! ", 0), 0u) << ui.log.back();
+    EXPECT_TRUE(app.search.state.modified);
+    EXPECT_FALSE(real.exists(dir.path().string() + "/suchpar.dat"));
+    // Stored once the file can be created.
+    ui.answers.push_back(std::int32_t{0});
+    storeParameterSet(app.search, ui);
+    EXPECT_FALSE(app.search.state.modified);
+    EXPECT_EQ(test::fileBytes(dir, "suchpar.dat").size(), 415u);
 }
 
 TEST_F(SearchCommands, NoNewSlotBeyondWhatOneByteAddresses) {

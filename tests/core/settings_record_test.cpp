@@ -86,7 +86,7 @@ TEST(SettingsRecord, LoadTimeCorrections) {
                          Row{70000, 70000}}) {
         SettingsRecord s;
         plant(s, [&](std::uint8_t* b) { putI32(b, SettingsRecord::kRangedNumber, r.ranged); });
-        s.applyLoadCorrections("/p/");
+        EXPECT_FALSE(s.applyLoadCorrections("/p/")) << "a range correction alone is not saved";
         EXPECT_EQ(s.rangedNumber(), r.expected) << r.ranged;
     }
     // An empty company name resets the company block, empties the text folder (then set to the default)
@@ -102,7 +102,7 @@ TEST(SettingsRecord, LoadTimeCorrections) {
 
     // The program directory arrives as UTF-8; the block stores Windows-1252.
     SettingsRecord umlaut;
-    umlaut.applyLoadCorrections("/home/j\xC3\xBCrgen/");
+    EXPECT_FALSE(umlaut.applyLoadCorrections("/home/j\xC3\xBCrgen/"));
     EXPECT_EQ(umlaut.textFolder(), "/home/j\xFCrgen/TEXTE/");
 }
 
@@ -179,6 +179,67 @@ TEST(SettingsRecord, SaveUnderFaultsLeavesOldOrNewFile) {
             }
         }
     }
+}
+
+}  // namespace
+}  // namespace kvx
+
+namespace kvx {
+namespace {
+
+// Every typed setter marks the block dirty when it changes a byte, and only then; the working mode setter
+// once left the block clean, so a changed mode was lost at quit.
+TEST(SettingsRecord, TypedSettersMarkDirtyOnChange) {
+    using History = SettingsRecord::History;
+    struct Row {
+        const char* what;
+        std::function<void(SettingsRecord&)> change;
+        std::function<void(SettingsRecord&)> same;  // writes what the defaults hold already
+        std::function<bool(const SettingsRecord&)> took;
+    };
+    const Row rows[] = {
+        {"working mode", [](SettingsRecord& s) { s.setStockMode(true); },
+         [](SettingsRecord& s) { s.setStockMode(false); },
+         [](const SettingsRecord& s) { return s.data()[SettingsRecord::kWorkingMode] == 1; }},
+        {"search set", [](SettingsRecord& s) { s.setSearchSet(7); }, [](SettingsRecord& s) { s.setSearchSet(0); },
+         [](const SettingsRecord& s) { return s.data()[SettingsRecord::kSearchSet] == 7; }},
+        {"status filter",
+         [](SettingsRecord& s) {
+             s.setStatusFilterBytes({1, 0, 1, 0, 1});
+         },
+         [](SettingsRecord& s) {
+             s.setStatusFilterBytes({1, 1, 1, 1, 1});
+         },
+         [](const SettingsRecord& s) { return s.statusFilterAbbreviations() == "La Be "; }},
+        {"catalogue date", [](SettingsRecord& s) { s.setCatalogueDate(1161030); },
+         [](SettingsRecord& s) { s.setCatalogueDate(0); },
+         [](const SettingsRecord& s) { return getI32(s.data(), SettingsRecord::kCatalogueDate) == 1161030; }},
+        {"current order", [](SettingsRecord& s) { s.setCurrentOrder(513); },
+         [](SettingsRecord& s) { s.setCurrentOrder(0); },
+         [](const SettingsRecord& s) { return getU16(s.data(), SettingsRecord::kCurrentOrder) == 513; }},
+        {"word history", [](SettingsRecord& s) { s.setHistoryEntry(History::SearchWords, 100, "LAST"); },
+         [](SettingsRecord& s) { s.setHistoryEntry(History::SearchWords, 100, ""); },
+         [](const SettingsRecord& s) { return readShortString(s.data(), 1262 + 99 * 21, 20) == "LAST"; }},
+        {"unit count", [](SettingsRecord& s) { s.setHistoryCount(History::SearchUnits, 41); },
+         [](SettingsRecord& s) { s.setHistoryCount(History::SearchUnits, 0); },
+         [](const SettingsRecord& s) { return s.data()[6026] == 40; }},  // clamped to the capacity
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        SettingsRecord s;
+        ASSERT_FALSE(s.dirty());
+        r.same(s);
+        EXPECT_FALSE(s.dirty()) << "nothing changed";
+        r.change(s);
+        EXPECT_TRUE(s.dirty());
+        EXPECT_TRUE(r.took(s));
+    }
+    // Entries outside the table are neither read nor written.
+    SettingsRecord s;
+    s.setHistoryEntry(History::SearchUnits, 41, "X");
+    s.setHistoryEntry(History::SearchUnits, 0, "X");
+    EXPECT_FALSE(s.dirty());
+    EXPECT_EQ(s.historyEntry(History::SearchUnits, 41), "");
 }
 
 }  // namespace

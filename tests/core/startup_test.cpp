@@ -80,7 +80,7 @@ TEST(Startup, AFileThatExistsButCannotBeReadIsNotTakenForAMissingOne) {
         SCOPED_TRACE(name);
         Fixture f;
         std::filesystem::create_directories(f.dir.path() / name);  // exists, but reading it fails
-        EXPECT_THROW(loadUserData(f.app, f.ui), IoError);
+        EXPECT_THROW((void)loadUserData(f.app, f.ui), IoError);
     }
 }
 
