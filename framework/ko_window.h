@@ -9,9 +9,9 @@
 #include <QString>
 #include <cstdint>
 
+#include "framework/menu_builder.h"
 #include "framework/model/menu_table.h"
 #include "framework/model/view_stack.h"
-#include "framework/menu_builder.h"
 
 namespace kvx {
 
