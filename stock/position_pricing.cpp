@@ -42,11 +42,11 @@ std::uint32_t PriceData::threshold(int k) const {
 
 int priceBreakIndex(const PriceData& d, std::uint32_t q) {
     for (int k = 6; k >= 1; --k) {
-        const std::uint32_t t = d.threshold(k);
+        const std::int64_t t = d.thresholds[static_cast<std::size_t>(k - 1)];
         if (t > 0 && t <= q) return k;
     }
     for (int k = 1; k <= 6; ++k)
-        if (d.threshold(k) > 0) return k;
+        if (d.thresholds[static_cast<std::size_t>(k - 1)] > 0) return k;
     return 1;
 }
 
@@ -56,14 +56,15 @@ UnitPrice unitPrice(const PriceData& d, std::uint32_t q) {
     for (;;) {
         ++k;
         if (d.price(k) > 0) u.price = d.price(k);
-        std::uint32_t t = 0;
-        Money p = 0;
-        if (k < 6) {
-            t = d.threshold(k + 1);
-            p = d.price(k + 1);
-        }
-        if (t == 0) t = 65535;
-        if (p == 0) break;
+        if (k == 6) break;
+        // Compared in full: a threshold of 100000 is never reached by a 16-bit quantity.
+        std::int64_t t = d.thresholds[static_cast<std::size_t>(k)];
+        if (t <= 0) t = 65535;
+        // An unpriced break ends the list only when no later break has a price: articles whose first two
+        // breaks are unpriced would otherwise be priced at 0.
+        bool laterPriced = false;
+        for (int j = k + 1; j <= 6; ++j) laterPriced = laterPriced || d.price(j) > 0;
+        if (!laterPriced) break;
         if (!(t <= q || d.price(k) <= 0)) break;
     }
     u.breakIndex = k;
@@ -178,9 +179,11 @@ std::uint32_t minimumOrderQuantity(const PriceData& d) {
 std::optional<std::uint32_t> cheaperQuantity(const PriceData& d, std::uint32_t q) {
     const int k = priceBreakIndex(d, q);
     if (k >= 6) return std::nullopt;
-    const std::uint32_t n = d.threshold(k + 1);
-    const std::int64_t cost = std::int64_t{n} * d.price(k + 1);
-    if (cost > 0 && std::int64_t{q} * d.price(k) >= cost && n > q) return n;
+    // A break beyond the largest quantity that can be entered can never be ordered.
+    const std::int64_t n = d.thresholds[static_cast<std::size_t>(k)];
+    if (n > kMaxInputQuantity) return std::nullopt;
+    const std::int64_t cost = n * d.price(k + 1);
+    if (cost > 0 && std::int64_t{q} * d.price(k) >= cost && n > q) return static_cast<std::uint32_t>(n);
     return std::nullopt;
 }
 

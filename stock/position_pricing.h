@@ -38,7 +38,8 @@ struct UnitPrice {
     Money price = 0;
     int breakIndex = 0;
 };
-// The unit price walk for quantity q.
+// The unit price walk for quantity q: from break 1 on, move to the next break while its threshold is reached
+// (or the current break has no price); a break without price ends the walk only when no later break has one.
 UnitPrice unitPrice(const PriceData& d, std::uint32_t q);
 
 struct PositionPrice {
@@ -83,7 +84,8 @@ using PriceLookup = std::function<std::optional<PriceData>(const BookingPosition
 // none is), as a quantity (0..65535).
 std::uint32_t minimumOrderQuantity(const PriceData& d);
 
-// The cheaper-quantity advice for q: the advised quantity when buying it costs no more than q pieces.
+// The cheaper-quantity advice for q: the threshold N of the next break when N pieces at its price cost no more
+// than q pieces at the current one. Never a quantity above 60000, the largest that can be entered.
 std::optional<std::uint32_t> cheaperQuantity(const PriceData& d, std::uint32_t q);
 // N + " sind günstiger als " + q + " Stück! Günstigere Menge bestellen?"
 std::string cheaperQuantityQuestion(std::uint32_t advised, std::uint32_t q);
