@@ -106,7 +106,8 @@ void StockSession::closeFile(StockFile& f) {
 
 std::vector<std::string> StockSession::open() {
     std::vector<std::string> messages;
-    if (!m_fs.makeDirectory(m_userDirectory) || !m_fs.syncDirectory(directoryOf(m_userDirectory))) {
+    const bool hadDirectory = m_fs.exists(m_userDirectory);
+    if (!m_fs.makeDirectory(m_userDirectory) || (!hadDirectory && !m_fs.syncDirectory(directoryOf(m_userDirectory)))) {
         messages.push_back("Die Datei " + m_myArticles.path + " ist nicht anlegbar!\n" + m_fs.lastError());
         return messages;
     }
@@ -300,7 +301,25 @@ InsertResult StockSession::insertMyArticle(const MyArticleRecord& record) {
         return result;
     }
     const std::uint32_t r = m_index.empty() ? 0 : m_index.insertionPoint(record.articleNumber) - 1;
+    ChangeSet change;
+    try {
+        change = insertionChange(record, r);
+    } catch (const IoError& e) {
+        result.message = e.what();  // nothing was written yet
+        return result;
+    }
+    const StockWriteResult w = commitChange(change);
+    result.ok = w.ok;
+    result.message = w.message;
+    if (w.ok) {
+        m_index.insert(r + 1, record.articleNumber);
+        result.recordNumber = r;
+    }
+    return result;
+}
 
+ChangeSet StockSession::insertionChange(const MyArticleRecord& record, std::uint32_t r) {
+    const std::uint32_t count = m_myArticles.count;
     // artikel.dat: the new record at r, the records from r on one place up, as one contiguous image.
     ChangeSet change;
     const std::uint64_t finalSize = std::uint64_t{count + 1} * MyArticleRecord::kSize;
@@ -328,14 +347,7 @@ InsertResult StockSession::insertMyArticle(const MyArticleRecord& record) {
             }
         }
     }
-    const StockWriteResult w = commitChange(change);
-    result.ok = w.ok;
-    result.message = w.message;
-    if (w.ok) {
-        m_index.insert(r + 1, record.articleNumber);
-        result.recordNumber = r;
-    }
-    return result;
+    return change;
 }
 
 StockWriteResult StockSession::deleteUserFiles() {

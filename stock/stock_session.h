@@ -141,6 +141,9 @@ class StockSession final {
     std::optional<StockWriteResult> refuseWrites() const;
     // Commits through the journal and, when applied, takes the new counts from the final sizes.
     StockWriteResult commitChange(const ChangeSet& change);
+    // The images of an insertion at record number r: artikel.dat from r on, the renumbered documents. Throws
+    // IoError when a record cannot be read.
+    ChangeSet insertionChange(const MyArticleRecord& record, std::uint32_t r);
     bool addDocumentWrites(ChangeSet& change, const StockTransaction& t, std::string& refusal);
 
     FileSystem& m_fs;
