@@ -82,12 +82,13 @@ struct BookingDocument {
 // New position from My Articles record `r` with quantity q (0: the record's minimum order quantity, 1 when
 // that is 0). Returns the 0-based index of the new position, or nothing when the document already holds 50
 // (refuse with kNoMorePositions; the document is unchanged).
-std::optional<std::size_t> addMyArticlePosition(BookingDocument& doc, std::uint16_t r, const MyArticleRecord& record,
-                                                std::uint16_t q);
+[[nodiscard]] std::optional<std::size_t> addMyArticlePosition(BookingDocument& doc, std::uint16_t r,
+                                                              const MyArticleRecord& record, std::uint16_t q);
 // New position for catalogue article `a` of the direct order: both numbers a, quantity 1.
-std::optional<std::size_t> addCataloguePosition(BookingDocument& doc, ArticleNumber a, const CatalogueArticle& article);
+[[nodiscard]] std::optional<std::size_t> addCataloguePosition(BookingDocument& doc, ArticleNumber a,
+                                                              const CatalogueArticle& article);
 // Removes position `index` (0-based), moving the later ones down; false when there is no such position.
-bool deletePosition(BookingDocument& doc, std::size_t index);
+[[nodiscard]] bool deletePosition(BookingDocument& doc, std::size_t index);
 
 // After a My Articles record was inserted at record number r: every valid position naming a My Articles
 // record >= r names the next one. Returns true when anything changed. A number that cannot grow (65535)

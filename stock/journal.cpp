@@ -21,7 +21,7 @@ std::array<std::array<std::uint32_t, 256>, 8> makeCrcTables() {
     std::array<std::array<std::uint32_t, 256>, 8> t{};
     for (std::uint32_t i = 0; i < 256; ++i) {
         std::uint32_t c = i;
-        for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        for (int k = 0; k < 8; ++k) c = (c & 1) ? 0x82F63B78u ^ (c >> 1) : c >> 1;
         t[0][i] = c;
     }
     for (std::uint32_t i = 0; i < 256; ++i)
@@ -84,9 +84,10 @@ class BodyReader {
 
 }  // namespace
 
-std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
+namespace {
+
+std::uint32_t crc32cTable(std::uint32_t c, const std::uint8_t* data, std::size_t size) {
     static const auto t = makeCrcTables();
-    std::uint32_t c = 0xFFFFFFFFu;
     while (size >= 8) {
         const std::uint32_t lo = c ^ getU32(data, 0);
         const std::uint32_t hi = getU32(data, 4);
@@ -96,7 +97,43 @@ std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
         size -= 8;
     }
     while (size-- > 0) c = t[0][(c ^ *data++) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
+    return c;
+}
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+// The processor's CRC-32C instruction: a journal of 85 MB is checked in a few milliseconds.
+__attribute__((target("sse4.2"))) std::uint32_t crc32cHardware(std::uint32_t c, const std::uint8_t* data,
+                                                               std::size_t size) {
+    std::uint64_t c64 = c;
+    while (size >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data, 8);  // little-endian, as the table version reads it
+        c64 = __builtin_ia32_crc32di(c64, word);
+        data += 8;
+        size -= 8;
+    }
+    c = static_cast<std::uint32_t>(c64);
+    while (size-- > 0) c = __builtin_ia32_crc32qi(c, *data++);
+    return c;
+}
+#endif
+
+}  // namespace
+
+std::uint32_t crc32Update(std::uint32_t crc, const std::uint8_t* data, std::size_t size) {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    static const bool hardware = __builtin_cpu_supports("sse4.2");
+    if (hardware) return ~crc32cHardware(~crc, data, size);
+#endif
+    return ~crc32cTable(~crc, data, size);
+}
+
+std::uint32_t crc32Portable(const std::uint8_t* data, std::size_t size) {
+    return ~crc32cTable(~0u, data, size);
+}
+
+std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
+    return crc32Update(0, data, size);
 }
 
 FileChange& ChangeSet::file(const std::string& path, std::uint64_t finalSize) {
@@ -119,6 +156,11 @@ void ChangeSet::write(const std::string& path, std::uint64_t finalSize, std::uin
     f.writes.push_back(RecordWrite{offset, Bytes(data, data + size)});
 }
 
+void ChangeSet::write(const std::string& path, std::uint64_t finalSize, std::uint64_t offset, Bytes&& bytes) {
+    // Not merged: a large image is cheaper as a piece of its own than copied onto the previous one.
+    file(path, finalSize).writes.push_back(RecordWrite{offset, std::move(bytes)});
+}
+
 std::uint64_t ChangeSet::payloadBytes() const {
     std::uint64_t n = 0;
     for (const FileChange& f : m_files)
@@ -126,26 +168,47 @@ std::uint64_t ChangeSet::payloadBytes() const {
     return n;
 }
 
-Bytes ChangeSet::encode() const {
-    Bytes out(kHeaderSize, 0);
-    out.reserve(kHeaderSize + payloadBytes() + 64 * m_files.size());
-    putU32(out, static_cast<std::uint32_t>(m_files.size()));
+void ChangeSet::forEachBodyPiece(const std::function<void(const std::uint8_t*, std::size_t)>& piece) const {
+    // Small fields are gathered; payloads go out as they are, without a copy.
+    Bytes small;
+    auto flush = [&] {
+        if (!small.empty()) piece(small.data(), small.size());
+        small.clear();
+    };
+    putU32(small, static_cast<std::uint32_t>(m_files.size()));
     for (const FileChange& f : m_files) {
-        putU16(out, static_cast<std::uint16_t>(f.path.size()));
-        out.insert(out.end(), f.path.begin(), f.path.end());
-        putU64(out, f.finalSize);
-        putU32(out, static_cast<std::uint32_t>(f.writes.size()));
+        putU16(small, static_cast<std::uint16_t>(f.path.size()));
+        small.insert(small.end(), f.path.begin(), f.path.end());
+        putU64(small, f.finalSize);
+        putU32(small, static_cast<std::uint32_t>(f.writes.size()));
         for (const RecordWrite& w : f.writes) {
-            putU64(out, w.offset);
-            putU32(out, static_cast<std::uint32_t>(w.bytes.size()));
-            out.insert(out.end(), w.bytes.begin(), w.bytes.end());
+            putU64(small, w.offset);
+            putU32(small, static_cast<std::uint32_t>(w.bytes.size()));
+            if (w.bytes.size() < 4096) {
+                small.insert(small.end(), w.bytes.begin(), w.bytes.end());
+                continue;
+            }
+            flush();
+            piece(w.bytes.data(), w.bytes.size());
         }
     }
-    const std::size_t body = out.size() - kHeaderSize;
+    flush();
+}
+
+Bytes ChangeSet::header(std::uint64_t bodySize, std::uint32_t bodyCrc) {
+    Bytes out(kHeaderSize, 0);
     std::memcpy(out.data(), kMagic, 4);
     kvx::putU32(out.data(), 4, kVersion);
-    for (int i = 0; i < 8; ++i) out[8 + i] = static_cast<std::uint8_t>(std::uint64_t{body} >> (8 * i));
-    kvx::putU32(out.data(), 16, crc32(out.data() + kHeaderSize, body));
+    for (int i = 0; i < 8; ++i) out[8 + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(bodySize >> (8 * i));
+    kvx::putU32(out.data(), 16, bodyCrc);
+    return out;
+}
+
+Bytes ChangeSet::encode() const {
+    Bytes body;
+    forEachBodyPiece([&body](const std::uint8_t* p, std::size_t n) { body.insert(body.end(), p, p + n); });
+    Bytes out = header(body.size(), crc32(body.data(), body.size()));
+    out.insert(out.end(), body.begin(), body.end());
     return out;
 }
 
@@ -224,6 +287,22 @@ bool applyChange(FileSystem& fs, const ChangeSet& change, const OpenFileLookup& 
     return true;
 }
 
+// The body is written after the header's place, then the header with the body's length and checksum.
+bool writeJournal(File& file, const ChangeSet& change) {
+    std::uint64_t at = kHeaderSize;
+    std::uint32_t crc = 0;
+    bool ok = true;
+    change.forEachBodyPiece([&](const std::uint8_t* p, std::size_t n) {
+        if (!ok) return;
+        crc = crc32Update(crc, p, n);
+        ok = file.writeAt(at, p, n);
+        at += n;
+    });
+    if (!ok) return false;
+    const Bytes head = ChangeSet::header(at - kHeaderSize, crc);
+    return file.writeAt(0, head.data(), head.size());
+}
+
 bool removeJournal(FileSystem& fs, const std::string& journalPath, std::string& error) {
     if (!fs.remove(journalPath) || !fs.syncDirectory(directoryOf(journalPath))) {
         error = "Die Datei " + journalPath + " ist nicht löschbar: " + fs.lastError();
@@ -241,13 +320,12 @@ CommitResult commitChange(FileSystem& fs, const std::string& journalPath, const 
         result.applied = true;
         return result;
     }
-    const Bytes journal = change.encode();
     {
         auto file = fs.open(journalPath, OpenMode::CreateTruncate);
         std::string why;
         if (!file) {
             why = fs.lastError();
-        } else if (!file->writeAt(0, journal.data(), journal.size()) || !file->sync()) {
+        } else if (!writeJournal(*file, change) || !file->sync()) {
             why = file->lastError();
             (void)file->close();
         } else if (!file->close()) {

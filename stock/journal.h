@@ -38,6 +38,8 @@ class ChangeSet final {
     // Adds bytes at `offset` of `path`; a write that continues the previous one of the file is merged into it.
     void write(const std::string& path, std::uint64_t finalSize, std::uint64_t offset, const std::uint8_t* data,
                std::size_t size);
+    // The same, taking the bytes over (never merged).
+    void write(const std::string& path, std::uint64_t finalSize, std::uint64_t offset, Bytes&& bytes);
     const std::vector<FileChange>& files() const { return m_files; }
     bool empty() const { return m_files.empty(); }
     std::uint64_t payloadBytes() const;
@@ -45,6 +47,10 @@ class ChangeSet final {
     // The journal's bytes, and back. decode() is false for anything but a complete, well-formed journal.
     Bytes encode() const;
     [[nodiscard]] static bool decode(const std::uint8_t* data, std::size_t size, ChangeSet& out);
+    // The journal in pieces, as written: the body (hands out the payloads without copying them) and the header
+    // that goes in front of it.
+    void forEachBodyPiece(const std::function<void(const std::uint8_t*, std::size_t)>& piece) const;
+    static Bytes header(std::uint64_t bodySize, std::uint32_t bodyCrc);
 
   private:
     std::vector<FileChange> m_files;
@@ -83,7 +89,11 @@ struct RecoveryResult {
 [[nodiscard]] RecoveryResult recoverJournal(FileSystem& fs, const std::string& journalPath,
                                             const std::set<std::string>& allowed);
 
-// CRC-32 (IEEE) of a byte range.
+// CRC-32C (Castagnoli) of a byte range, by the processor's instruction where there is one; crc32Update
+// continues a checksum over the next range (start with 0).
 std::uint32_t crc32(const std::uint8_t* data, std::size_t size);
+std::uint32_t crc32Update(std::uint32_t crc, const std::uint8_t* data, std::size_t size);
+// The same without the processor's instruction.
+std::uint32_t crc32Portable(const std::uint8_t* data, std::size_t size);
 
 }  // namespace kvx

@@ -50,9 +50,9 @@ struct PositionPrice {
 };
 // q x unit price (per hundred when the price unit is above 1, truncated), its net amount. Nothing when the
 // total does not fit a signed 32-bit field.
-std::optional<PositionPrice> priceByQuantity(const PriceData& d, std::uint32_t q);
+[[nodiscard]] std::optional<PositionPrice> priceByQuantity(const PriceData& d, std::uint32_t q);
 // The same with the unit price for one piece (demand and consumption).
-std::optional<PositionPrice> priceBySinglePiece(const PriceData& d, std::uint32_t q);
+[[nodiscard]] std::optional<PositionPrice> priceBySinglePiece(const PriceData& d, std::uint32_t q);
 
 // The refusal when a total would not fit: names the article and the quantity.
 std::string amountTooLargeText(const std::string& articleName, std::uint32_t q);

@@ -107,11 +107,11 @@ StockPlan planStockChanges(const std::vector<StockChange>& changes, const Record
         }
         const Range range = rangeOf(c.field);
         if (v < range.low || v > range.high) {
-            plan.records.clear();
             plan.refusal = "Buchung nicht möglich: Artikel " + std::to_string(r.articleNumber) + " " +
                            articleName(r.article()) + ", " + stockFieldName(c.field) + " wäre " + std::to_string(v) +
                            " (erlaubt " + std::to_string(range.low) + " bis " + std::to_string(range.high) +
                            "). Es wurde nichts geändert.";
+            plan.records.clear();  // `r` lives there: cleared only after the text is made
             return plan;
         }
         store(r, c.field, v);

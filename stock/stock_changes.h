@@ -38,7 +38,7 @@ struct StockPlan {
 // Reads each record through `read` (nothing = the record cannot be read: its changes are skipped and its
 // number listed), applies the changes in order (several may hit one record) and checks every result.
 using RecordReader = std::function<std::optional<MyArticleRecord>(std::uint32_t)>;
-StockPlan planStockChanges(const std::vector<StockChange>& changes, const RecordReader& read);
+[[nodiscard]] StockPlan planStockChanges(const std::vector<StockChange>& changes, const RecordReader& read);
 
 // "Bestand", "Bedarf", "Bestellt", "Verbrauch gesamt", "Wareneingang gesamt".
 std::string stockFieldName(StockField field);

@@ -10,7 +10,7 @@ namespace kvx {
 namespace {
 
 constexpr std::uint32_t kMaxRecords = 65535;
-constexpr std::uint32_t kRenumberBlock = 64;  // documents read at a time while renumbering
+constexpr std::uint32_t kRenumberBlock = 256;  // documents read at a time while renumbering
 
 std::string joinPath(const std::string& dir, const char* name) {
     if (dir.empty() || dir == ".") return name;
@@ -323,12 +323,16 @@ ChangeSet StockSession::insertionChange(const MyArticleRecord& record, std::uint
     // artikel.dat: the new record at r, the records from r on one place up, as one contiguous image.
     ChangeSet change;
     const std::uint64_t finalSize = std::uint64_t{count + 1} * MyArticleRecord::kSize;
-    Bytes image = record.encode();
+    Bytes image(std::size_t{count - r + 1} * MyArticleRecord::kSize);
+    record.encode(image.data());
     if (r < count) {
-        const Bytes moved = readRecord(m_myArticles, r, count - r);
-        image.insert(image.end(), moved.begin(), moved.end());
+        const std::size_t moved = image.size() - MyArticleRecord::kSize;
+        const long long got = m_myArticles.file->readAt(std::uint64_t{r} * MyArticleRecord::kSize,
+                                                        image.data() + MyArticleRecord::kSize, moved);
+        if (got < 0) throw IoError(m_myArticles.file->lastError() + ": " + m_myArticles.path);
+        if (static_cast<std::size_t>(got) != moved) throw IoError("Read beyond end of file: " + m_myArticles.path);
     }
-    change.write(m_myArticles.path, finalSize, std::uint64_t{r} * MyArticleRecord::kSize, image.data(), image.size());
+    change.write(m_myArticles.path, finalSize, std::uint64_t{r} * MyArticleRecord::kSize, std::move(image));
 
     // The positions that name a moved record follow it.
     if (r < count) {
@@ -339,11 +343,28 @@ ChangeSet StockSession::insertionChange(const MyArticleRecord& record, std::uint
             for (std::uint32_t first = 0; first < f.count; first += kRenumberBlock) {
                 const std::uint32_t n = std::min(kRenumberBlock, f.count - first);
                 Bytes block = readRecord(f, first, n);
+                // Runs of changed documents go in as one write each.
+                std::uint32_t runStart = 0, runLength = 0;
+                auto flush = [&] {
+                    if (runLength == 0) return;
+                    change.write(f.path, size, std::uint64_t{first + runStart} * f.recordSize,
+                                 block.data() + std::size_t{runStart} * f.recordSize,
+                                 std::size_t{runLength} * f.recordSize);
+                    runLength = 0;
+                };
                 for (std::uint32_t i = 0; i < n; ++i) {
-                    std::uint8_t* doc = block.data() + std::size_t{i} * f.recordSize;
-                    if (renumberStoredDocument(doc, r))
-                        change.write(f.path, size, std::uint64_t{first + i} * f.recordSize, doc, f.recordSize);
+                    if (!renumberStoredDocument(block.data() + std::size_t{i} * f.recordSize, r)) {
+                        flush();
+                        continue;
+                    }
+                    if (runLength == 0) runStart = i;
+                    ++runLength;
                 }
+                if (runStart == 0 && runLength == n) {
+                    change.write(f.path, size, std::uint64_t{first} * f.recordSize, std::move(block));
+                    continue;
+                }
+                flush();
             }
         }
     }

@@ -78,10 +78,10 @@ class StockSession final {
 
     // Replays or drops a journal left by an interrupted change; to be run before the files are opened (open()
     // does it first). Returns the message to show, empty when there is none.
-    std::string recover();
+    [[nodiscard]] std::string recover();
     // Start-up: recovery, then every file opened or created empty, then the index loaded. Returns the messages
     // to show (empty when all is well).
-    std::vector<std::string> open();
+    [[nodiscard]] std::vector<std::string> open();
     // Closes every file; false with `error` when the system reported a failure.
     [[nodiscard]] bool close(std::string& error);
 

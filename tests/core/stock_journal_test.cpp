@@ -39,7 +39,11 @@ TEST(Journal, EncodesAndDecodesTheChange) {
     EXPECT_EQ(back.files()[1].finalSize, 0u);
     EXPECT_TRUE(back.files()[1].writes.empty());
     EXPECT_EQ(back.encode(), j);
-    EXPECT_EQ(crc32(reinterpret_cast<const std::uint8_t*>("123456789"), 9), 0xCBF43926u) << "the standard check value";
+    const auto* digits = reinterpret_cast<const std::uint8_t*>("123456789123456789");
+    EXPECT_EQ(crc32(digits, 9), 0xE3069283u) << "the standard check value";
+    EXPECT_EQ(crc32Update(crc32(digits, 5), digits + 5, 13), crc32(digits, 18)) << "continued over pieces";
+    EXPECT_EQ(crc32Portable(digits, 9), 0xE3069283u);
+    EXPECT_EQ(crc32Portable(j.data(), j.size()), crc32(j.data(), j.size()));
 }
 
 TEST(Journal, OnlyACompleteSoundJournalDecodes) {
