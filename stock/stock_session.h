@@ -46,7 +46,9 @@ inline constexpr const char* kWritesStopped =
 
 struct StockWriteResult {
     bool ok = false;
-    std::string message;  // UTF-8: why nothing was changed, or what failed (file and reason)
+    // UTF-8: why nothing was changed, or what failed (file and reason). Also set with ok when the change was
+    // made but its journal could not be removed (later writes are stopped): show it either way.
+    std::string message;
 };
 
 struct InsertResult : StockWriteResult {
