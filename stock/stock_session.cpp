@@ -1,0 +1,398 @@
+// The stock files of one run and the changes written to them through the journal.
+#include "stock/stock_session.h"
+
+#include <algorithm>
+
+#include "base/io_error.h"
+
+namespace kvx {
+
+namespace {
+
+constexpr std::uint32_t kMaxRecords = 65535;
+constexpr std::uint32_t kRenumberBlock = 256;  // documents read at a time while renumbering
+
+std::string joinPath(const std::string& dir, const char* name) {
+    if (dir.empty() || dir == ".") return name;
+    return dir.back() == '/' ? dir + name : dir + "/" + name;
+}
+
+}  // namespace
+
+const char* bookingFileName(BookingFile file) {
+    switch (file) {
+        case BookingFile::Orders:
+            return "bestell.dat";
+        case BookingFile::Demand:
+            return "bedarf.dat";
+        case BookingFile::Consumption:
+            return "verbrauch.dat";
+        case BookingFile::Calculations:
+            return "kalku.dat";
+        case BookingFile::DirectOrder:
+            return "dirbest.dat";
+    }
+    return "";
+}
+
+StockSession::StockSession(FileSystem& fs, const Clock& clock, SettingsRecord& settings, const Catalogue& catalogue,
+                           std::string userDirectory, std::string directOrderPath)
+    : m_fs(fs),
+      m_clock(clock),
+      m_settings(settings),
+      m_catalogue(catalogue),
+      m_userDirectory(std::move(userDirectory)) {
+    while (m_userDirectory.size() > 1 && m_userDirectory.back() == '/') m_userDirectory.pop_back();
+    m_journalPath = joinPath(m_userDirectory, kJournalFileName);
+    m_myArticles.path = joinPath(m_userDirectory, kMyArticlesFile);
+    m_myArticles.recordSize = MyArticleRecord::kSize;
+    for (BookingFile f : kRenumberedBookingFiles) {
+        m_bookings[index(f)].path = joinPath(m_userDirectory, bookingFileName(f));
+        m_bookings[index(f)].recordSize = BookingDocument::kSize;
+    }
+    m_bookings[index(BookingFile::DirectOrder)].path = std::move(directOrderPath);
+    m_bookings[index(BookingFile::DirectOrder)].recordSize = BookingDocument::kSize;
+}
+
+StockSession::~StockSession() {
+    closeFile(m_myArticles);
+    for (StockFile& f : m_bookings) closeFile(f);
+}
+
+std::string StockSession::path(BookingFile file) const {
+    return m_bookings[index(file)].path;
+}
+
+std::set<std::string> StockSession::allPaths() const {
+    std::set<std::string> paths{m_myArticles.path};
+    for (const StockFile& f : m_bookings) paths.insert(f.path);
+    return paths;
+}
+
+std::string StockSession::recover() {
+    const RecoveryResult r = recoverJournal(m_fs, m_journalPath, allPaths());
+    if (r.outcome != RecoveryOutcome::Failed) return {};
+    // The files may hold part of the change; the journal stays for the next start.
+    m_writesStopped = true;
+    return r.error;
+}
+
+std::string StockSession::openFile(StockFile& f) {
+    closeFile(f);
+    const bool existed = m_fs.exists(f.path);
+    std::unique_ptr<File> file = m_fs.open(f.path, existed ? OpenMode::ReadWrite : OpenMode::CreateOrOpen);
+    std::string why;
+    if (!file) why = m_fs.lastError();
+    // A new file's name must be durable before records are committed into it.
+    if (file && !existed && !m_fs.syncDirectory(directoryOf(f.path))) why = m_fs.lastError();
+    const long long size = file && why.empty() ? file->size() : -1;
+    if (file && why.empty() && size < 0) why = file->lastError();
+    if (!why.empty()) {
+        if (file) (void)file->close();
+        return "Die Datei " + f.path + " ist nicht anlegbar!\n" + why;
+    }
+    // Only whole records count; a torn tail is never read and is cut by the next change of the file.
+    f.count = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(static_cast<std::uint64_t>(size) / f.recordSize, kMaxRecords));
+    f.file = std::move(file);
+    return {};
+}
+
+void StockSession::closeFile(StockFile& f) {
+    if (f.file) (void)f.file->close();
+    f.file.reset();
+    f.count = 0;
+}
+
+std::vector<std::string> StockSession::open() {
+    std::vector<std::string> messages;
+    const bool hadDirectory = m_fs.exists(m_userDirectory);
+    if (!m_fs.makeDirectory(m_userDirectory) || (!hadDirectory && !m_fs.syncDirectory(directoryOf(m_userDirectory)))) {
+        messages.push_back("Die Datei " + m_myArticles.path + " ist nicht anlegbar!\n" + m_fs.lastError());
+        return messages;
+    }
+    if (std::string m = recover(); !m.empty()) messages.push_back(m);
+    if (std::string m = openFile(m_myArticles); !m.empty()) messages.push_back(m);
+    m_index.clear();
+    if (m_myArticles.file) {
+        std::string error;
+        if (!ArticleIndex::load(*m_myArticles.file, m_myArticles.count, MyArticleRecord::kSize, m_index, error)) {
+            messages.push_back("Die Datei " + m_myArticles.path + " ist nicht lesbar: " + error);
+            closeFile(m_myArticles);
+            m_index.clear();
+        }
+    }
+    for (StockFile& f : m_bookings)
+        if (std::string m = openFile(f); !m.empty()) messages.push_back(m);
+    return messages;
+}
+
+bool StockSession::close(std::string& error) {
+    bool ok = true;
+    auto closeOne = [&](StockFile& f) {
+        if (f.file && !f.file->close()) {
+            if (ok) error = f.file->lastError() + ": " + f.path;
+            ok = false;
+        }
+        f.file.reset();
+        f.count = 0;
+    };
+    closeOne(m_myArticles);
+    for (StockFile& f : m_bookings) closeOne(f);
+    m_index.clear();
+    return ok;
+}
+
+Bytes StockSession::readRecord(StockFile& f, std::uint32_t n, std::uint32_t records) {
+    Bytes bytes(f.recordSize * records, 0);
+    const long long got = f.file->readAt(std::uint64_t{n} * f.recordSize, bytes.data(), bytes.size());
+    if (got < 0) throw IoError(f.file->lastError() + ": " + f.path);
+    if (static_cast<std::size_t>(got) != bytes.size()) throw IoError("Read beyond end of file: " + f.path);
+    return bytes;
+}
+
+std::optional<MyArticleRecord> StockSession::readMyArticle(std::uint32_t n) {
+    if (!m_myArticles.file || n >= m_myArticles.count) return std::nullopt;
+    return MyArticleRecord::decode(readRecord(m_myArticles, n));
+}
+
+std::string StockSession::myArticleName(std::uint32_t n) {
+    return kvx::myArticleName(readMyArticle(n), n);
+}
+
+std::optional<MyArticleRecord> StockSession::makeRecordFor(ArticleNumber a) const {
+    if (!m_catalogue.articles().isSelectable(a)) return std::nullopt;
+    return makeMyArticleRecord(a, m_catalogue.articles().readWorkingCopy(a));
+}
+
+std::optional<BookingDocument> StockSession::readDocument(BookingFile file, std::uint32_t n) {
+    StockFile& f = m_bookings[index(file)];
+    if (!f.file || n >= f.count) return std::nullopt;
+    BookingDocument d = BookingDocument::decode(readRecord(f, n));
+    if (file == BookingFile::Orders && d.createdDate == 0) d.createdDate = m_clock.todayNumber();
+    return d;
+}
+
+BookingDocument StockSession::readOrInitialise(BookingFile file, std::uint32_t n) {
+    if (std::optional<BookingDocument> d = readDocument(file, n)) return *d;
+    return BookingDocument::initialised(m_clock.todayNumber());
+}
+
+std::optional<PriceData> StockSession::priceDataFor(const BookingPosition& position) {
+    if (position.catalogueDirect != 0) {
+        if (!m_catalogue.articles().isSelectable(position.recordNumber)) return std::nullopt;
+        return PriceData::of(m_catalogue.articles().read(position.recordNumber));
+    }
+    const std::optional<MyArticleRecord> r = readMyArticle(position.recordNumber);
+    if (!r) return std::nullopt;
+    return PriceData::of(r->article());
+}
+
+std::optional<StockWriteResult> StockSession::refuseWrites() const {
+    if (!m_writesStopped) return std::nullopt;
+    return StockWriteResult{false, kWritesStopped};
+}
+
+StockSession::StockFile* StockSession::fileFor(const std::string& path) {
+    if (path == m_myArticles.path) return &m_myArticles;
+    for (StockFile& f : m_bookings)
+        if (f.path == path) return &f;
+    return nullptr;
+}
+
+StockWriteResult StockSession::commitChange(const ChangeSet& change) {
+    const CommitResult r = kvx::commitChange(m_fs, m_journalPath, change, [this](const std::string& p) -> File* {
+        StockFile* f = fileFor(p);
+        return f ? f->file.get() : nullptr;
+    });
+    if (!r.settled) m_writesStopped = true;
+    if (r.applied) {
+        for (const FileChange& c : change.files()) {
+            if (StockFile* f = fileFor(c.path)) f->count = static_cast<std::uint32_t>(c.finalSize / f->recordSize);
+        }
+    }
+    if (!r.applied) return {false, r.error};
+    // Done, but the journal could not be removed: the change stands; later ones wait for a restart.
+    return {true, r.error};
+}
+
+StockWriteResult StockSession::writeMyArticle(std::uint32_t n, const MyArticleRecord& record) {
+    StockTransaction t;
+    t.myArticles.emplace_back(n, record);
+    return commit(t);
+}
+
+StockWriteResult StockSession::writeDocument(BookingFile file, std::uint32_t n, const BookingDocument& document) {
+    StockTransaction t;
+    t.documents.push_back({file, n, document});
+    return commit(t);
+}
+
+bool StockSession::addDocumentWrites(ChangeSet& change, const StockTransaction& t, std::string& refusal) {
+    // Appends to one file in a transaction are numbered from its count on, in order.
+    std::array<std::uint32_t, 5> sizes{};
+    for (std::size_t i = 0; i < m_bookings.size(); ++i) sizes[i] = m_bookings[i].count;
+    for (const StockTransaction::Document& d : t.documents) {
+        StockFile& f = m_bookings[index(d.file)];
+        std::uint32_t& count = sizes[index(d.file)];
+        if (!f.file) {
+            refusal = "Die Datei " + f.path + " ist nicht geöffnet.";
+            return false;
+        }
+        if (d.file == BookingFile::DirectOrder && d.number != 0) {
+            refusal = "Die Datei " + f.path + " hat nur einen Satz.";
+            return false;
+        }
+        if (d.number > count) {
+            refusal = "Satz " + std::to_string(d.number) + " liegt hinter dem Ende der Datei " + f.path + ".";
+            return false;
+        }
+        if (d.number == count && count >= kMaxRecords) {
+            refusal = "Die Datei " + f.path + " ist voll (höchstens 65535 Sätze).";
+            return false;
+        }
+        if (d.number == count) ++count;
+        const Bytes bytes = d.document.encode();
+        change.write(f.path, std::uint64_t{count} * f.recordSize, std::uint64_t{d.number} * f.recordSize, bytes.data(),
+                     bytes.size());
+    }
+    for (const StockTransaction::Document& d : t.documents) {
+        const StockFile& f = m_bookings[index(d.file)];
+        change.file(f.path, 0).finalSize = std::uint64_t{sizes[index(d.file)]} * f.recordSize;
+    }
+    return true;
+}
+
+StockWriteResult StockSession::commit(const StockTransaction& t) {
+    if (auto refused = refuseWrites()) return *refused;
+    ChangeSet change;
+    for (const auto& [n, record] : t.myArticles) {
+        if (!m_myArticles.file || n >= m_myArticles.count)
+            return {false, "Meine Artikel, Datensatz nicht vorhanden: " + std::to_string(n)};
+        if (record.articleNumber != m_index.at(n + 1))
+            return {false, "Satz " + std::to_string(n) + " von " + m_myArticles.path + " gehört zu Artikel " +
+                               std::to_string(m_index.at(n + 1)) + "."};
+        const Bytes bytes = record.encode();
+        change.write(m_myArticles.path, std::uint64_t{m_myArticles.count} * MyArticleRecord::kSize,
+                     std::uint64_t{n} * MyArticleRecord::kSize, bytes.data(), bytes.size());
+    }
+    std::string refusal;
+    if (!addDocumentWrites(change, t, refusal)) return {false, refusal};
+    return commitChange(change);
+}
+
+InsertResult StockSession::insertMyArticle(const MyArticleRecord& record) {
+    InsertResult result;
+    if (auto refused = refuseWrites()) {
+        result.message = refused->message;
+        return result;
+    }
+    if (!m_myArticles.file) {
+        result.message = "Die Datei " + m_myArticles.path + " ist nicht geöffnet.";
+        return result;
+    }
+    if (m_index.find(record.articleNumber) != 0) {
+        result.message = kArticleAlreadyPresent;
+        return result;
+    }
+    const std::uint32_t count = m_myArticles.count;
+    if (count >= kMaxRecords) {
+        result.message = "Meine Artikel ist voll: " + m_myArticles.path + " hält höchstens 65535 Artikel.";
+        return result;
+    }
+    const std::uint32_t r = m_index.empty() ? 0 : m_index.insertionPoint(record.articleNumber) - 1;
+    ChangeSet change;
+    try {
+        change = insertionChange(record, r);
+    } catch (const IoError& e) {
+        result.message = e.what();  // nothing was written yet
+        return result;
+    }
+    const StockWriteResult w = commitChange(change);
+    result.ok = w.ok;
+    result.message = w.message;
+    if (w.ok) {
+        m_index.insert(r + 1, record.articleNumber);
+        result.recordNumber = r;
+    }
+    return result;
+}
+
+ChangeSet StockSession::insertionChange(const MyArticleRecord& record, std::uint32_t r) {
+    const std::uint32_t count = m_myArticles.count;
+    // artikel.dat: the new record at r, the records from r on one place up, as one contiguous image.
+    ChangeSet change;
+    const std::uint64_t finalSize = std::uint64_t{count + 1} * MyArticleRecord::kSize;
+    Bytes image(std::size_t{count - r + 1} * MyArticleRecord::kSize);
+    record.encode(image.data());
+    if (r < count) {
+        const std::size_t moved = image.size() - MyArticleRecord::kSize;
+        const long long got = m_myArticles.file->readAt(std::uint64_t{r} * MyArticleRecord::kSize,
+                                                        image.data() + MyArticleRecord::kSize, moved);
+        if (got < 0) throw IoError(m_myArticles.file->lastError() + ": " + m_myArticles.path);
+        if (static_cast<std::size_t>(got) != moved) throw IoError("Read beyond end of file: " + m_myArticles.path);
+    }
+    change.write(m_myArticles.path, finalSize, std::uint64_t{r} * MyArticleRecord::kSize, std::move(image));
+
+    // The positions that name a moved record follow it.
+    if (r < count) {
+        for (BookingFile bf : kRenumberedBookingFiles) {
+            StockFile& f = m_bookings[index(bf)];
+            if (!f.file) continue;
+            const std::uint64_t size = std::uint64_t{f.count} * f.recordSize;
+            for (std::uint32_t first = 0; first < f.count; first += kRenumberBlock) {
+                const std::uint32_t n = std::min(kRenumberBlock, f.count - first);
+                Bytes block = readRecord(f, first, n);
+                // Runs of changed documents go in as one write each.
+                std::uint32_t runStart = 0, runLength = 0;
+                auto flush = [&] {
+                    if (runLength == 0) return;
+                    change.write(f.path, size, std::uint64_t{first + runStart} * f.recordSize,
+                                 block.data() + std::size_t{runStart} * f.recordSize,
+                                 std::size_t{runLength} * f.recordSize);
+                    runLength = 0;
+                };
+                for (std::uint32_t i = 0; i < n; ++i) {
+                    if (!renumberStoredDocument(block.data() + std::size_t{i} * f.recordSize, r)) {
+                        flush();
+                        continue;
+                    }
+                    if (runLength == 0) runStart = i;
+                    ++runLength;
+                }
+                if (runStart == 0 && runLength == n) {
+                    change.write(f.path, size, std::uint64_t{first} * f.recordSize, std::move(block));
+                    continue;
+                }
+                flush();
+            }
+        }
+    }
+    return change;
+}
+
+StockWriteResult StockSession::deleteUserFiles() {
+    if (auto refused = refuseWrites()) return *refused;
+    ChangeSet change;
+    change.file(m_myArticles.path, 0);
+    for (BookingFile bf : kRenumberedBookingFiles) change.file(path(bf), 0);
+    const Bytes empty(BookingDocument::kSize, 0);
+    change.write(path(BookingFile::DirectOrder), BookingDocument::kSize, 0, empty.data(), empty.size());
+    const StockWriteResult w = commitChange(change);
+    if (!w.ok) return w;
+    m_index.clear();
+    if (m_settings.currentOrder() != 0) {
+        m_settings.setCurrentOrder(0);
+        m_settings.setDirty();
+    }
+    // A file that could not be opened at start exists now; take it into use.
+    std::string reopenMessages;
+    for (StockFile* f :
+         {&m_myArticles, &m_bookings[0], &m_bookings[1], &m_bookings[2], &m_bookings[3], &m_bookings[4]}) {
+        if (f->file) continue;
+        if (std::string m = openFile(*f); !m.empty()) reopenMessages += (reopenMessages.empty() ? "" : "\n") + m;
+    }
+    return {true, w.message.empty() ? reopenMessages : w.message};
+}
+
+}  // namespace kvx
