@@ -16,12 +16,13 @@ constexpr std::size_t kWriteChunk = 1 << 18;
 
 LineReader::LineReader(FileSystem& fs, std::string path) : m_path(std::move(path)) {
     m_file = fs.open(m_path, OpenMode::ReadOnly);
+    if (!m_file) m_openError = fs.lastError();
     m_buffer.resize(kReadChunk);
 }
 
 bool LineReader::fill() {
     const long long n = m_file->readAt(m_offset, m_buffer.data(), m_buffer.size());
-    if (n < 0) throw IoError("Lesefehler in " + m_path);
+    if (n < 0) throw IoError("Lesefehler in " + m_path + ": " + m_file->lastError());
     m_offset += static_cast<std::uint64_t>(n);
     m_pos = 0;
     m_len = static_cast<std::size_t>(n);
@@ -74,6 +75,7 @@ RecordWriter::~RecordWriter() {
 
 bool RecordWriter::create() {
     m_file = m_fs.open(m_path, OpenMode::CreateTruncate);
+    if (!m_file) m_error = m_fs.lastError();
     return m_file != nullptr;
 }
 
@@ -89,17 +91,18 @@ void RecordWriter::flush() {
     if (!m_file) throw IoError("Datei nicht offen: " + m_path);
     if (m_buffer.empty()) return;
     if (!m_file->writeAt(m_written, m_buffer.data(), m_buffer.size()))
-        throw IoError("Schreibfehler in " + m_path + ": " + m_fs.lastError());
+        throw IoError("Schreibfehler in " + m_path + ": " + m_file->lastError());
     m_written += m_buffer.size();
     m_buffer.clear();
 }
 
 void RecordWriter::finish() {
     flush();
-    if (!m_file->sync()) throw IoError("Schreibfehler in " + m_path + ": " + m_fs.lastError());
+    if (!m_file->sync()) throw IoError("Schreibfehler in " + m_path + ": " + m_file->lastError());
     const bool closed = m_file->close();
+    const std::string why = closed ? std::string() : m_file->lastError();
     m_file.reset();
-    if (!closed) throw IoError("Schreibfehler in " + m_path + ": " + m_fs.lastError());
+    if (!closed) throw IoError("Schreibfehler in " + m_path + ": " + why);
     m_finished = true;
 }
 

@@ -17,15 +17,18 @@ class LineReader final {
   public:
     LineReader(FileSystem& fs, std::string path);
     bool isOpen() const { return m_file != nullptr; }
+    // Why the file could not be opened (read from the failed open itself).
+    const std::string& openError() const { return m_openError; }
     // The next line without its line end, cut to `maxLength`; false at the end of the file.
     // Throws IoError on a read error.
-    bool next(std::string& line, std::size_t maxLength);
+    [[nodiscard]] bool next(std::string& line, std::size_t maxLength);
 
   private:
     bool fill();  // false at the end of the file
 
     std::unique_ptr<File> m_file;
     std::string m_path;
+    std::string m_openError;
     std::vector<char> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_len = 0;
@@ -42,11 +45,13 @@ class RecordWriter final {
     RecordWriter(const RecordWriter&) = delete;
     RecordWriter& operator=(const RecordWriter&) = delete;
 
-    // Creates (empties) the file; false when it cannot be created.
-    bool create();
+    // Creates (empties) the file; false when it cannot be created, with the reason in error().
+    [[nodiscard]] bool create();
+    const std::string& error() const { return m_error; }
+    const std::string& path() const { return m_path; }
     // Appends one record of the record size; false (nothing written) when the file already holds 65535.
     // Throws IoError on a write error.
-    bool append(const std::uint8_t* record);
+    [[nodiscard]] bool append(const std::uint8_t* record);
     std::uint32_t count() const { return m_count; }
     // Writes what is buffered, syncs and closes. Throws IoError on failure.
     void finish();
@@ -58,6 +63,7 @@ class RecordWriter final {
     std::string m_path;
     std::size_t m_recordSize;
     std::unique_ptr<File> m_file;
+    std::string m_error;
     std::vector<std::uint8_t> m_buffer;
     std::uint64_t m_written = 0;
     std::uint32_t m_count = 0;

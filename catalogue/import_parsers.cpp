@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "base/cp1252.h"
 #include "catalogue/dimensions.h"
 
 namespace kvx {
@@ -11,7 +12,6 @@ namespace kvx {
 namespace {
 
 constexpr std::size_t kMaxNumberText = 40;
-constexpr std::size_t kMaxGroupName = 80;
 
 std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
@@ -79,46 +79,65 @@ bool afterApostrophe(std::string_view line, std::string_view& rest) {
 bool parseNameAndNumber(std::string_view rest, std::string& name, std::size_t capacity, std::uint16_t& number) {
     const std::size_t at = rest.find('@');
     if (at == std::string_view::npos) return false;
-    name = importText(rest.substr(0, std::min(at, kMaxGroupName)), kMaxGroupName).substr(0, capacity);
+    name = importText(rest.substr(0, at), capacity);
     rest = rest.substr(at + 1);
     return parseGroupNumber(rest.substr(0, rest.find('\'')), number);
 }
 
 }  // namespace
 
-std::string importText(std::string_view text, std::size_t capacity) {
-    const std::string_view in = text.substr(0, capacity);
-    // Most texts are plain ASCII, which passes unchanged.
-    if (std::all_of(in.begin(), in.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-        return std::string(in);
-    std::string out;
-    out.reserve(in.size());
-    for (std::size_t i = 0; i < in.size(); ++i) {
-        const auto c = static_cast<unsigned char>(in[i]);
-        if (c != 0xC3) {
-            out += c == 0xC2 ? ' ' : in[i];
+std::size_t convertImportText(std::string_view text, char* out, std::size_t capacity) {
+    std::size_t n = 0;
+    std::size_t i = 0;
+    while (i < text.size() && n < capacity) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            out[n++] = static_cast<char>(lead);
+            ++i;
             continue;
         }
-        const int next = i + 1 < in.size() ? static_cast<unsigned char>(in[i + 1]) : -1;
-        switch (next) {
-            case 159:
-                out += '\xDF';
-                break;  // ß
-            case 164:
-                out += '\xE4';
-                break;  // ä
-            case 182:
-                out += '\xF6';
-                break;  // ö
-            case 188:
-                out += '\xFC';
-                break;  // ü
-            default:
-                out += '?';
-                break;
+        std::size_t length = 0;
+        char32_t cp = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2, cp = lead & 0x1Fu;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3, cp = lead & 0x0Fu;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4, cp = lead & 0x07u;
+        } else {
+            out[n++] = '?';  // a stray continuation byte or a byte no UTF-8 text holds
+            ++i;
+            continue;
         }
-        if (next >= 0) ++i;
+        // The second byte's range excludes overlong forms, surrogates and values beyond U+10FFFF.
+        unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+        unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+        std::size_t k = 1;
+        for (; k < length && i + k < text.size(); ++k) {
+            const auto c = static_cast<unsigned char>(text[i + k]);
+            if (c < low || c > high) break;
+            cp = (cp << 6) | (c & 0x3Fu);
+            low = 0x80, high = 0xBF;
+        }
+        i += k;  // a broken sequence is one character: its lead and the continuation bytes that fitted
+        if (k < length) {
+            out[n++] = '?';
+        } else if (cp == 0x03BC) {
+            out[n++] = '\xB5';
+        } else if (cp == 0x2126 || cp == 0x03A9) {
+            if (n + 3 > capacity) break;
+            out[n++] = 'O', out[n++] = 'h', out[n++] = 'm';
+        } else {
+            const int b = cp >= 0xA0 ? cp1252ByteOf(cp) : -1;  // C1 controls are no text
+            out[n++] = b < 0 ? '?' : static_cast<char>(b);
+        }
     }
+    return n;
+}
+
+std::string importText(std::string_view text, std::size_t capacity) {
+    std::string out(capacity, '\0');
+    out.resize(convertImportText(text, out.data(), capacity));
     return out;
 }
 

@@ -15,9 +15,11 @@ namespace kvx {
 
 inline constexpr std::size_t kMaxSourceLine = 255;
 
-// The import's own UTF-8 conversion: the text is cut to `capacity` bytes, then every byte 195 and the
-// byte after it become "ß", "ä", "ö", "ü" (after 159, 164, 182, 188) or "?" (after anything else, or
-// alone at the end); then every byte 194 becomes a blank. The result is cut to `capacity`.
+// The import's conversion of a UTF-8 text into Windows-1252: every character Windows-1252 holds becomes its
+// byte; the Greek small mu (the catalogues' micro) becomes "\xB5", the Ohm sign and the capital Omega become
+// "Ohm"; any other character, and every truncated or invalid sequence, becomes one "?". Writes at most
+// `capacity` bytes to `out`, stopping before a character that no longer fits whole; returns the length.
+std::size_t convertImportText(std::string_view text, char* out, std::size_t capacity);
 std::string importText(std::string_view text, std::size_t capacity);
 
 // An integer as the import reads it: blanks around it removed, at most 40 characters looked at, an

@@ -70,7 +70,7 @@ TEST(RecordWriter, WritesSyncsAndStopsAt65535) {
         RecordWriter out(fs, "s.new", 2);
         ASSERT_TRUE(out.create());
         const std::uint8_t rec[2] = {1, 2};
-        out.append(rec);
+        ASSERT_TRUE(out.append(rec));
     }
     EXPECT_FALSE(fs.exists("s.new")) << "an unfinished file is removed";
 }

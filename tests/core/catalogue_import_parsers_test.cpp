@@ -1,6 +1,7 @@
 // Line parsers of the catalogue import: text conversion, numbers, group lines, article lines, date.
 #include <gtest/gtest.h>
 
+#include "base/cp1252.h"
 #include "catalogue/import_parsers.h"
 #include "catalogue_test_support.h"
 
@@ -9,7 +10,7 @@ namespace {
 
 TEST(ImportText, Conversion) {
     struct Row {
-        std::string in;
+        std::string in;  // UTF-8 as the catalogue writes it
         std::size_t capacity;
         std::string out;  // Windows-1252
     };
@@ -19,20 +20,57 @@ TEST(ImportText, Conversion) {
          24,
          "Gr\xF6\xDF"
          "e"},
-        {"\xC3\xA4\xC3\xB6\xC3\xBC", 24, "\xE4\xF6\xFC"},
-        {"\xC3\x84rger", 24, "?rger"},  // Ä is not among the four
+        {"\xC3\xA4\xC3\xB6\xC3\xBC \xC3\x84\xC3\x96\xC3\x9C", 24, "\xE4\xF6\xFC \xC4\xD6\xDC"},
+        {"\xC3\x84tzmittel", 24, "\xC4tzmittel"},
+        {"Caf\xC3\xA9 \xC3\xA7\xC3\xB1", 24, "Caf\xE9 \xE7\xF1"},
+        // The two-byte characters of Latin-1: no blank before them any more.
         {"4,7\xC2\xB5"
+         "F 25\xC2\xB0"
+         "C 3\xC2\xB2 \xC2\xB1"
+         "5%",
+         24,
+         "4,7\xB5"
+         "F 25\xB0"
+         "C 3\xB2 \xB1"
+         "5%"},
+        // Three-byte characters Windows-1252 holds: euro, low quote, en dash, ellipsis, trade mark.
+        {"2\xE2\x82\xAC \xE2\x80\x9Ex\xE2\x80\x9C \xE2\x80\x93 \xE2\x80\xA6\xE2\x84\xA2", 24,
+         "2\x80 \x84x\x93 \x96 \x85\x99"},
+        // Greek mu is the catalogues' micro; Ohm sign and capital Omega are spelt out.
+        {"4,7\xCE\xBC"
          "F",
          24,
-         "4,7 \xB5"
-         "F"},                                                                // µ: blank, then the second byte
-        {std::string(23, 'a') + "\xC3\xA4", 24, std::string(23, 'a') + "?"},  // pair cut in half
-        {"\xC3", 24, "?"},
-        {"ab\xC3\xC3\xA4", 24, "ab?\xA4"},
-        {"\xFF\xFE", 24, "\xFF\xFE"},  // other bytes pass unchanged
+         "4,7\xB5"
+         "F"},
+        {"10\xE2\x84\xA6 22\xCE\xA9", 24, "10Ohm 22Ohm"},
+        // Anything else one "?" per character, four-byte ones included.
+        {"\xE2\x86\x92 \xCE\xB1 \xF0\x9F\x98\x80!", 24, "? ? ?!"},
+        // Broken input: a truncated sequence is one "?", every stray byte one "?".
+        {"ab\xC3", 24, "ab?"},
+        {"\xE2\x82"
+         "x",
+         24, "?x"},
+        {"ab\xC3\xC3\xA4", 24, "ab?\xE4"},
+        {"\xFF\xFE\x80", 24, "???"},
+        {"\xC0\xAF \xED\xA0\x80", 24, "?? ???"},  // overlong form, surrogate
+        {"\xC2\x85", 24, "?"},                    // a C1 control is no text
+        // Cut after the conversion, never inside a character.
         {"abcdef", 3, "abc"},
+        {std::string(23, 'a') + "\xC3\xA4zz", 24, std::string(23, 'a') + "\xE4"},
+        {std::string(22, 'a') + "\xE2\x84\xA6", 24, std::string(22, 'a')},
+        {std::string(21, 'a') + "\xE2\x84\xA6", 24, std::string(21, 'a') + "Ohm"},
+        {"", 24, ""},
     };
     for (const Row& r : rows) EXPECT_EQ(importText(r.in, r.capacity), r.out) << r.in;
+}
+
+// Every character Windows-1252 holds comes back as its byte after a trip through UTF-8.
+TEST(ImportText, EveryWindows1252CharacterSurvives) {
+    for (int b = 0x20; b <= 0xFF; ++b) {
+        if (b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) continue;
+        const std::string one(1, static_cast<char>(b));
+        EXPECT_EQ(importText(cp1252ToUtf8(one), 24), one) << "byte " << b;
+    }
 }
 
 TEST(ImportNumbers, Integers) {
@@ -151,11 +189,11 @@ TEST(ImportArticleLines, FieldsAndConversions) {
     ASSERT_TRUE(parseArticleLine(test::articleLine(f), a));
     EXPECT_EQ(a.wgId, "W1234");
     EXPECT_EQ(a.kurzbez[0], "BC547");
-    EXPECT_EQ(a.kurzbez[1], std::string(23, 'k') + "?");
-    EXPECT_EQ(a.kurzbez[2], "?tzend");
+    EXPECT_EQ(a.kurzbez[1], std::string(23, 'k') + "\xE4") << "a pair across the 24th byte stays whole";
+    EXPECT_EQ(a.kurzbez[2], "\xC4tzend");
     EXPECT_EQ(a.beschreib1, "Geh\xE4use 10x20x5mm");
     EXPECT_EQ(a.beschreib2,
-              "4,7 \xB5"
+              "4,7\xB5"
               "F 50V");
     EXPECT_EQ(a.artikelstat, 3);
     EXPECT_EQ(a.schlue100, 0);
