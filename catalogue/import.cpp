@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/io_error.h"
+#include "base/le_bytes.h"
 #include "catalogue/catalogue_commit.h"
 #include "catalogue/import_files.h"
 #include "catalogue/import_parsers.h"
@@ -24,7 +25,8 @@ class GroupAssigner {
   public:
     explicit GroupAssigner(const GroupTables& tables) : m_tables(tables) { readNext(); }
 
-    void assign(std::uint32_t recordIndex, CatalogueArticle& a) {
+    // Stores the group numbers at offsets 174 (main), 176 (upper) and 178 (product) of the record.
+    void assign(std::uint32_t recordIndex, std::uint8_t* record) {
         const std::uint32_t number = recordIndex + 1;
         bool moved = false;
         while (m_next <= m_tables.productCount() && m_nextFirst <= number) {
@@ -36,9 +38,9 @@ class GroupAssigner {
             m_upper = m_tables.upperOfProduct(m_product);
             m_main = m_tables.mainOfUpper(m_upper);
         }
-        a.productGroup = static_cast<std::int16_t>(m_product);
-        a.upperGroup = static_cast<std::int16_t>(m_upper);
-        a.mainGroup = static_cast<std::int16_t>(m_main);
+        putI16(record, 174, static_cast<std::int16_t>(m_main));
+        putI16(record, 176, static_cast<std::int16_t>(m_upper));
+        putI16(record, 178, static_cast<std::int16_t>(m_product));
     }
 
   private:
@@ -210,16 +212,14 @@ bool Importer::articles() {
     Bytes rec(CatalogueArticle::kRecordSize);
     while (in.next(line, kMaxSourceLine)) {
         if (!isDataLine(line)) continue;
-        CatalogueArticle a;
-        lastWasArticle = parseArticleLine(line, a);
+        lastWasArticle = parseArticleRecord(line, rec.data());
         if (!lastWasArticle) continue;
         if (out.count() >= kMaxImportArticles) {
             m_ui.inform("Datei " + m_src.art + ": mehr als " + std::to_string(kMaxImportArticles) +
                         " Artikel, Import abgebrochen");
             return false;
         }
-        groups.assign(out.count(), a);
-        a.encode(rec.data());
+        groups.assign(out.count(), rec.data());
         if (!out.append(rec.data())) return false;  // cannot happen: 60000 is below the file's limit
     }
     out.finish();

@@ -53,4 +53,8 @@ DateNumber parseCatalogueDate(std::string_view line);
 // field from the line and the dimensions from beschreib1 (or beschreib2); not the group numbers.
 bool parseArticleLine(std::string_view line, CatalogueArticle& article);
 
+// The same straight into the 329 bytes of an art.dat record at `record`: all of them are written (the
+// group numbers at offsets 174..179 zero) when the line is an article line; none otherwise.
+bool parseArticleRecord(std::string_view line, std::uint8_t* record);
+
 }  // namespace kvx

@@ -1,7 +1,10 @@
 // Line parsers of the catalogue import: text conversion, numbers, group lines, article lines, date.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "base/cp1252.h"
+#include "catalogue/dimensions.h"
 #include "catalogue/import_parsers.h"
 #include "catalogue_test_support.h"
 
@@ -246,6 +249,119 @@ TEST(ImportArticleLines, IncompleteDimensionsAreNotStored) {
     EXPECT_EQ(a.dimensions[0], Real48Bytes{}) << "beschreib1 names a count of 3 but its first token is no number";
     ASSERT_TRUE(parseArticleLine("'W@n@@@@@@@5x7 mm@3x4x5mm'", a));
     EXPECT_DOUBLE_EQ(a.dimension(0), 3) << "count 0 on beschreib1: beschreib2 is read";
+}
+
+// An article line read field by field through the general conversions, as the rules state them.
+Bytes referenceRecord(std::string_view line) {
+    std::string_view rest = line.substr(1);
+    rest = rest.substr(0, rest.find('\''));
+    const auto take = [&rest] {
+        const std::size_t at = rest.find('@');
+        const std::string_view field = rest.substr(0, at);
+        rest = at == std::string_view::npos ? std::string_view() : rest.substr(at + 1);
+        return field;
+    };
+    const auto bounded = [](std::string_view t, std::int64_t low, std::int64_t high) {
+        const ImportInteger n = parseImportInteger(t);
+        return n.ok && n.value >= low && n.value <= high ? n.value : 0;
+    };
+    CatalogueArticle a;
+    a.wgId = std::string(take().substr(0, 5));
+    for (auto& k : a.kurzbez) k = importText(take(), 24);
+    take();
+    a.beschreib1 = importText(take(), 25);
+    a.beschreib2 = importText(take(), 25);
+    a.artikelstat = static_cast<std::uint8_t>(bounded(take(), 0, 255));
+    a.schlue100 = static_cast<std::int16_t>(bounded(take(), -32767, 32767));
+    a.schlumwst = static_cast<std::int16_t>(bounded(take(), -32767, 32767));
+    a.stkvpe = static_cast<std::int16_t>(bounded(take(), -32767, 32767));
+    for (std::size_t k = 0; k < 6; ++k) {
+        a.quantities[k] = static_cast<std::int32_t>(parseImportInteger(take()).value);
+        const ImportInteger price = parseImportInteger(take());
+        a.prices[k] = price.ok ? static_cast<std::int32_t>(price.value) : 0;
+        take();
+    }
+    a.additional[0] = parseHexValue(take());
+    a.additionalCount = 1;
+    while (!rest.empty() && a.additionalCount < 6)
+        a.additional[a.additionalCount++] = static_cast<std::int32_t>(parseImportInteger(take()).value);
+    Dimensions d = extractDimensions(a.beschreib1);
+    if (d.count == 0) d = extractDimensions(a.beschreib2);
+    if (d.count == 3 && d.complete())
+        for (int i = 0; i < 3; ++i) a.dimensions[static_cast<std::size_t>(i)] = d.real48(i);
+    return a.encode();
+}
+
+// The record parser takes shortcuts (plain digits, plain ASCII, no extraction without "mm"); on lines
+// built from the fields where a shortcut could go wrong it must give the same bytes as the rules.
+TEST(ImportArticleLines, RecordParserAgreesWithTheRules) {
+    const std::vector<std::string> tokens = {"",
+                                             "0",
+                                             "7",
+                                             "007",
+                                             "123456789",
+                                             "999999999",
+                                             "2147483647",
+                                             "2147483648",
+                                             "4294967296",
+                                             "-2147483648",
+                                             "-2147483649",
+                                             " 42 ",
+                                             "+5",
+                                             "-5",
+                                             "- 5",
+                                             "12,50",
+                                             "$1F",
+                                             "0x10",
+                                             "x",
+                                             "X7",
+                                             "1A",
+                                             "1G",
+                                             "255",
+                                             "256",
+                                             "32767",
+                                             "-32767",
+                                             "-32768",
+                                             "\xC3\xA4",
+                                             "Geh\xC3\xA4use 10x20x5mm",
+                                             "3X4X5MM",
+                                             "HAMMER 1x2x3mm",
+                                             "5x7 mm",
+                                             "mm",
+                                             "Mm",
+                                             "1,5x2x3mM",
+                                             "(2x3x4mm",
+                                             "4,7\xC2\xB5"
+                                             "F",
+                                             std::string(24, 'a') + "\xC3\xA4",
+                                             std::string(23, 'b') + "\xE2\x84\xA6",
+                                             std::string(30, 'c'),
+                                             "\xCE\xA9",
+                                             "\xC3",
+                                             "\x80",
+                                             "\xFF\xFE",
+                                             "\xE2\x82\xAC 5",
+                                             "tab\there",
+                                             "abcdefghi",
+                                             "12345678901"};
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<std::size_t> pick(0, tokens.size() - 1);
+    std::uniform_int_distribution<int> fieldCount(0, 44);
+    std::array<std::uint8_t, CatalogueArticle::kRecordSize> record{};
+    for (int n = 0; n < 4000; ++n) {
+        std::string line = "'";
+        const int fields = fieldCount(random);
+        for (int f = 0; f < fields; ++f) line += (f > 0 ? "@" : "") + tokens[pick(random)];
+        if (n % 3 == 0) line += "',";
+        record.fill(0xEE);
+        ASSERT_TRUE(parseArticleRecord(line, record.data())) << line;
+        const Bytes expected = referenceRecord(line);
+        ASSERT_EQ(Bytes(record.begin(), record.end()), expected) << line;
+    }
+    record.fill(0xEE);
+    EXPECT_FALSE(parseArticleRecord(" 'W@x'", record.data()));
+    EXPECT_FALSE(parseArticleRecord("", record.data()));
+    EXPECT_EQ(record[0], 0xEE) << "a line that is no article line leaves the record as it was";
 }
 
 TEST(ImportDate, CatalogueLine) {
