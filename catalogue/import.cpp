@@ -202,7 +202,8 @@ bool Importer::mainGroups() {
 bool Importer::articles() {
     LineReader in(m_fs, m_src.art);
     if (!in.isOpen()) return cannotRead(in, m_src.art);
-    RecordWriter out(m_fs, temporaryName(kArticleFile), CatalogueArticle::kRecordSize);
+    // art.dat is large: it goes out to the disk on a second thread while the lines are parsed here.
+    RecordWriter out(m_fs, temporaryName(kArticleFile), CatalogueArticle::kRecordSize, filesAreIndependent(m_fs));
     if (!out.create()) return cannotCreate(out);
     std::string line;
     if (in.next(line, kMaxSourceLine)) m_date = parseCatalogueDate(line);
