@@ -2,10 +2,12 @@
 #include "catalogue/catalogue_commit.h"
 
 #include <algorithm>
+#include <system_error>
 
 #include "base/io_error.h"
 #include "catalogue/catalogue_article.h"
 #include "catalogue/group_tables.h"
+#include "catalogue/import_files.h"
 
 namespace kvx {
 
@@ -149,14 +151,32 @@ void removeCatalogueBackups(FileSystem& fs, const std::vector<std::string>& targ
     }
 }
 
+BackupRemoval::BackupRemoval(FileSystem& fs, std::vector<std::string> targets) {
+    if (filesAreIndependent(fs)) {
+        try {
+            m_thread = std::thread([targets] {
+                PosixFileSystem own;
+                removeCatalogueBackups(own, targets);
+            });
+            return;
+        } catch (const std::system_error&) {
+            // no thread to be had: removed right here
+        }
+    }
+    removeCatalogueBackups(fs, targets);
+}
+
+void BackupRemoval::wait() {
+    if (m_thread.joinable()) m_thread.join();
+}
+
 CommitRecovery recoverCatalogueCommit(FileSystem& fs) {
     CommitRecovery r;
     if (!fs.exists(kImportMarkerFile)) {
-        // Leftovers of an import that never reached its commit, or backups a finished commit left.
+        // Leftovers of an import that never reached its commit.
         for (const std::string& target : catalogueFileNames()) {
             if (fs.exists(newCatalogueFileName(target))) (void)fs.remove(newCatalogueFileName(target));
         }
-        removeCatalogueBackups(fs, catalogueFileNames());
         return r;
     }
     std::string names;

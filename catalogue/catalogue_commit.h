@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "base/file_system.h"
@@ -28,8 +29,27 @@ const std::vector<std::string>& catalogueFileNames();
 // The old files are left as "<name>.old" for removeCatalogueBackups().
 void commitCatalogueFiles(FileSystem& fs, const std::vector<std::string>& targets);
 
-// Removes the "<name>.old" files a finished commit left; failures are ignored (the next load retries).
+// Removes the "<name>.old" files a finished commit left; failures are ignored (the next commit removes
+// stale backups before it starts).
 void removeCatalogueBackups(FileSystem& fs, const std::vector<std::string>& targets);
+
+// removeCatalogueBackups() off the caller's way, started once the commit is durable. Freeing a large old
+// art.dat takes the disk some milliseconds the user need not wait for. On the real file system the
+// removal runs on a thread of its own with a file system instance of its own; on any other (test doubles
+// that count calls) it runs right in the constructor, so that the calls keep their order. wait(), or the
+// destructor, returns once it is done. Relative paths are resolved when they are removed: the working
+// directory must stay until then.
+class BackupRemoval final {
+  public:
+    BackupRemoval(FileSystem& fs, std::vector<std::string> targets);
+    ~BackupRemoval() { wait(); }
+    BackupRemoval(const BackupRemoval&) = delete;
+    BackupRemoval& operator=(const BackupRemoval&) = delete;
+    void wait();
+
+  private:
+    std::thread m_thread;
+};
 
 struct CommitRecovery {
     bool ok = true;         // the files are in a state the catalogue can be loaded from
@@ -40,7 +60,8 @@ struct CommitRecovery {
 
 // Finishes an interrupted commit when the marker is present: puts the ".new" files that are left in
 // place, or, when one cannot be, moves the old files back and says so. Without a marker, removes stale
-// ".new" and ".old" files of the catalogue files.
+// ".new" files of the catalogue files; ".old" backups are left to the BackupRemoval that may be running
+// and to the next commit.
 CommitRecovery recoverCatalogueCommit(FileSystem& fs);
 
 }  // namespace kvx

@@ -1,6 +1,7 @@
 // The four import steps, the group assignment of the articles and the final replacement of the files.
 #include "catalogue/import.h"
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -65,8 +66,9 @@ class Importer {
     bool upperGroups();
     bool mainGroups();
     bool articles();
-    // Puts the four new files (and the settings file) in place; throws IoError when that fails.
-    void commit(const ImportSettingsFile* settings);
+    // Puts the four new files (and the settings file) in place; throws IoError when that fails. Returns
+    // the names whose ".old" backups are left to remove.
+    std::vector<std::string> commit(const ImportSettingsFile* settings);
     void removeTemporaries();
 
     DateNumber date() const { return m_date; }
@@ -245,7 +247,7 @@ void Importer::writeSettings(const ImportSettingsFile& settings) {
     if (!why.empty()) throw IoError("Schreibfehler in " + path + ": " + why);
 }
 
-void Importer::commit(const ImportSettingsFile* settings) {
+std::vector<std::string> Importer::commit(const ImportSettingsFile* settings) {
     m_fresh.clear();
     std::vector<std::string> targets = catalogueFileNames();
     if (settings != nullptr) {
@@ -256,7 +258,7 @@ void Importer::commit(const ImportSettingsFile* settings) {
     // and a crash leaves them to the recovery at the next load.
     m_temporaries.clear();
     commitCatalogueFiles(m_fs, targets);
-    removeCatalogueBackups(m_fs, targets);
+    return targets;
 }
 
 void Importer::removeTemporaries() {
@@ -278,6 +280,7 @@ ImportResult runImport(FileSystem& fs, UserInterface& ui, Catalogue& catalogue, 
         }
     }
     Importer importer(fs, ui, sources);
+    std::optional<BackupRemoval> removal;
     try {
         if (importer.productGroups()) ++result.filesDone;
         if (result.filesDone == 1 && importer.upperGroups()) ++result.filesDone;
@@ -285,7 +288,9 @@ ImportResult runImport(FileSystem& fs, UserInterface& ui, Catalogue& catalogue, 
         if (result.filesDone == 3 && importer.articles()) ++result.filesDone;
         if (result.filesDone == 4) {
             catalogue.close();
-            importer.commit(settings);
+            // The new files are durable; the old ones go while the catalogue is loaded and the user
+            // reads the message.
+            removal.emplace(fs, importer.commit(settings));
             if (!catalogue.load(fs)) result.filesDone = 3;
         }
     } catch (const IoError&) {

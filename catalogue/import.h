@@ -43,7 +43,10 @@ struct ImportSettingsFile {
 // Runs the four steps and, when all succeeded, replaces the catalogue files (and the settings file, when
 // one is given) and reloads `catalogue`. On failure the files and `catalogue` stay as they were; every
 // failure is reported with the file's name and the reason. A read or write error of a file throws IoError
-// after the temporary files are removed and the catalogue reloaded.
+// after the temporary files are removed and the catalogue reloaded. The old files, kept as backups until
+// the new ones are durable, are removed on a second thread while the catalogue is reloaded and the
+// success message shown; runImport returns once they are gone (a failure to remove them is left to the
+// next import).
 [[nodiscard]] ImportResult runImport(FileSystem& fs, UserInterface& ui, Catalogue& catalogue,
                                      const ImportSources& sources = {}, const ImportSettingsFile* settings = nullptr);
 
