@@ -11,11 +11,15 @@ bool importCatalogue(AppState& app, UserInterface& ui) {
     sources.wh = app.files.whJs;
     sources.wo = app.files.woJs;
     sources.wg = app.files.wgJs;
-    const ImportResult result = runImport(app.fs(), ui, app.catalogue, sources);
-    if (result.ok) {
-        app.settings.setCatalogueDate(result.catalogueDate);
-        app.settings.setDirty();
-    }
+    // The settings are saved with the new files, so the catalogue date on disk always matches them.
+    const ImportSettingsFile settingsFile{SettingsRecord::kFileName, [&app](DateNumber date) {
+                                              SettingsRecord copy = app.settings;
+                                              copy.setCatalogueDate(date);
+                                              return std::string(reinterpret_cast<const char*>(copy.data()),
+                                                                 SettingsRecord::kSize);
+                                          }};
+    const ImportResult result = runImport(app.fs(), ui, app.catalogue, sources, &settingsFile);
+    if (result.ok) app.settings.setCatalogueDate(result.catalogueDate);
     return app.catalogue.isLoaded();
 }
 

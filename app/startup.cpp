@@ -22,6 +22,9 @@ void loadSettings(AppState& app) {
 
 bool loadCatalogueAtStart(AppState& app, UserInterface& ui, const CatalogueImporter& importer) {
     bool available = app.catalogue.load(app.fs());
+    if (!app.catalogue.recoveryMessage().empty()) ui.error(app.catalogue.recoveryMessage());
+    // A finished import also put its settings.dat (with the catalogue date) in place.
+    if (app.catalogue.recoveryReplacedFiles()) loadSettings(app);
     if (!available && ui.ask(kAskImportAtStart)) available = importer && importer(app, ui);
     if (!available) {
         ui.inform(kNoCatalogue);

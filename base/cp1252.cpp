@@ -21,15 +21,6 @@ char32_t codePointOf(std::uint8_t b) {
     return b;
 }
 
-// Byte of a code point, or -1 when Windows-1252 has no form for it.
-int byteOf(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
-    for (std::size_t i = 0; i < kHighTable.size(); ++i) {
-        if (kHighTable[i] == cp) return static_cast<int>(0x80 + i);
-    }
-    return -1;
-}
-
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -93,6 +84,14 @@ char32_t decodeOne(std::string_view s, std::size_t& pos) {
 
 }  // namespace
 
+int cp1252ByteOf(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+    for (std::size_t i = 0; i < kHighTable.size(); ++i) {
+        if (kHighTable[i] == cp) return static_cast<int>(0x80 + i);
+    }
+    return -1;
+}
+
 std::string cp1252ToUtf8(std::string_view cp1252) {
     std::string out;
     out.reserve(cp1252.size() + cp1252.size() / 4);
@@ -106,7 +105,7 @@ std::string utf8ToCp1252(std::string_view utf8) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const char32_t cp = decodeOne(utf8, pos);
-        const int b = cp == kInvalid ? -1 : byteOf(cp);
+        const int b = cp == kInvalid ? -1 : cp1252ByteOf(cp);
         out += b < 0 ? '?' : static_cast<char>(b);
     }
     return out;

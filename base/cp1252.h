@@ -11,6 +11,9 @@ namespace kvx {
 // the C1 control of the same number, so that the conversion is reversible).
 std::string cp1252ToUtf8(std::string_view cp1252);
 
+// Byte of a code point in Windows-1252, or -1 when it has none.
+int cp1252ByteOf(char32_t cp);
+
 // Characters without a Windows-1252 form become '?'. Invalid UTF-8 sequences become '?' each.
 std::string utf8ToCp1252(std::string_view utf8);
 

@@ -122,15 +122,31 @@ std::unique_ptr<File> PosixFileSystem::open(const std::string& path, OpenMode mo
             flags |= O_RDWR | O_CREAT | O_TRUNC;
             break;
     }
-    int fd = ::open(path.c_str(), flags, 0644);
+    // O_NONBLOCK keeps a FIFO or a device from blocking the open; only regular files are used, and the
+    // flag is cleared again before any read or write.
+    int fd = ::open(path.c_str(), flags | O_NONBLOCK, 0644);
     if (fd < 0) {
         fail(errno);
         return nullptr;
     }
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0) {
+        fail(errno);
         ::close(fd);
-        fail(EISDIR);
+        return nullptr;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        if (S_ISDIR(st.st_mode))
+            fail(EISDIR);
+        else
+            m_lastError = kNotRegularFile;
+        return nullptr;
+    }
+    const int status = ::fcntl(fd, F_GETFL);
+    if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+        fail(errno);
+        ::close(fd);
         return nullptr;
     }
     m_lastError.clear();

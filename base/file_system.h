@@ -66,6 +66,9 @@ class PosixFileSystem final : public FileSystem {
     std::string m_lastError;
 };
 
+// Reason given when a path names a FIFO, a device or a socket: open() refuses anything but regular files.
+inline constexpr const char* kNotRegularFile = "Not a regular file";
+
 // Run-time library text of an errno value ("File not found", "Disk full", "I/O error 5").
 std::string ioErrorText(int err);
 

@@ -8,7 +8,7 @@
 
 namespace kvx::bench {
 
-class SilentUi final : public UserInterface {
+class SilentUi : public UserInterface {
   public:
     explicit SilentUi(bool throwOnError = false) : m_throwOnError(throwOnError) {}
     void inform(const std::string&) override {}

@@ -9,7 +9,10 @@ namespace kvx {
 bool Catalogue::load(FileSystem& fs) {
     close();
     // An import interrupted while it put its files in place is finished first.
-    if (!recoverCatalogueCommit(fs)) return false;
+    const CommitRecovery recovery = recoverCatalogueCommit(fs);
+    m_recoveryMessage = recovery.message;
+    m_recoveryReplaced = recovery.replaced;
+    if (!recovery.ok) return false;
     const bool ok = m_groups.loadMainGroups(fs) && m_groups.loadUpperGroups(fs) && m_groups.openProductGroups(fs) &&
                     m_articles.open(fs);
     if (!ok) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "base/file_system.h"
 #include "catalogue/catalogue_article.h"
@@ -20,6 +21,10 @@ class Catalogue final {
     // Closes wgg.dat and art.dat and empties the tables.
     void close();
     bool isLoaded() const { return m_loaded; }
+    // After load(): what the finishing of an interrupted import had to say (empty when nothing), and
+    // whether it replaced files (settings.dat among them, which must then be read again).
+    const std::string& recoveryMessage() const { return m_recoveryMessage; }
+    bool recoveryReplacedFiles() const { return m_recoveryReplaced; }
 
     GroupTables& groups() { return m_groups; }
     const GroupTables& groups() const { return m_groups; }
@@ -31,6 +36,8 @@ class Catalogue final {
     GroupTables m_groups;
     ArticleTable m_articles;
     bool m_loaded = false;
+    std::string m_recoveryMessage;
+    bool m_recoveryReplaced = false;
 };
 
 }  // namespace kvx

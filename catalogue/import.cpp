@@ -1,10 +1,12 @@
 // The four import steps, the group assignment of the articles and the final replacement of the files.
 #include "catalogue/import.h"
 
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "base/io_error.h"
+#include "base/le_bytes.h"
 #include "catalogue/catalogue_commit.h"
 #include "catalogue/import_files.h"
 #include "catalogue/import_parsers.h"
@@ -24,7 +26,8 @@ class GroupAssigner {
   public:
     explicit GroupAssigner(const GroupTables& tables) : m_tables(tables) { readNext(); }
 
-    void assign(std::uint32_t recordIndex, CatalogueArticle& a) {
+    // Stores the group numbers at offsets 174 (main), 176 (upper) and 178 (product) of the record.
+    void assign(std::uint32_t recordIndex, std::uint8_t* record) {
         const std::uint32_t number = recordIndex + 1;
         bool moved = false;
         while (m_next <= m_tables.productCount() && m_nextFirst <= number) {
@@ -36,9 +39,9 @@ class GroupAssigner {
             m_upper = m_tables.upperOfProduct(m_product);
             m_main = m_tables.mainOfUpper(m_upper);
         }
-        a.productGroup = static_cast<std::int16_t>(m_product);
-        a.upperGroup = static_cast<std::int16_t>(m_upper);
-        a.mainGroup = static_cast<std::int16_t>(m_main);
+        putI16(record, 174, static_cast<std::int16_t>(m_main));
+        putI16(record, 176, static_cast<std::int16_t>(m_upper));
+        putI16(record, 178, static_cast<std::int16_t>(m_product));
     }
 
   private:
@@ -55,14 +58,17 @@ class GroupAssigner {
 class Importer {
   public:
     Importer(FileSystem& fs, UserInterface& ui, const ImportSources& sources) : m_fs(fs), m_ui(ui), m_src(sources) {}
+    Importer(const Importer&) = delete;
+    Importer& operator=(const Importer&) = delete;
     ~Importer() { removeTemporaries(); }
 
     bool productGroups();
     bool upperGroups();
     bool mainGroups();
     bool articles();
-    // Puts the four new files in place; throws IoError when that fails.
-    void commit();
+    // Puts the four new files (and the settings file) in place; throws IoError when that fails. Returns
+    // the names whose ".old" backups are left to remove.
+    std::vector<std::string> commit(const ImportSettingsFile* settings);
     void removeTemporaries();
 
     DateNumber date() const { return m_date; }
@@ -73,6 +79,16 @@ class Importer {
         for (int i = 0; i < lines && in.next(line, kMaxSourceLine); ++i) {
         }
     }
+    // A source that cannot be opened or a target that cannot be created: the step ends with the reason.
+    bool cannotRead(const LineReader& in, const std::string& source) {
+        m_ui.inform("Die Datei " + source + " kann nicht gelesen werden: " + in.openError());
+        return false;
+    }
+    bool cannotCreate(const RecordWriter& out) {
+        m_ui.inform("Die Datei " + out.path() + " ist nicht anlegbar: " + out.error());
+        return false;
+    }
+    void writeSettings(const ImportSettingsFile& settings);
     void tooManyRecords(const std::string& source) {
         m_ui.inform("Datei " + source + ": mehr als 65535 Datensätze, Import abgebrochen");
     }
@@ -88,9 +104,9 @@ class Importer {
 
 bool Importer::productGroups() {
     LineReader in(m_fs, m_src.wg);
-    if (!in.isOpen()) return false;
+    if (!in.isOpen()) return cannotRead(in, m_src.wg);
     RecordWriter out(m_fs, temporaryName(kProductGroupFile), ProductGroup::kSize);
-    if (!out.create()) return false;
+    if (!out.create()) return cannotCreate(out);
     skip(in, 2);
     int errors = 0;
     bool lastInError = false;
@@ -120,9 +136,9 @@ bool Importer::productGroups() {
 
 bool Importer::upperGroups() {
     LineReader in(m_fs, m_src.wo);
-    if (!in.isOpen()) return false;
+    if (!in.isOpen()) return cannotRead(in, m_src.wo);
     RecordWriter out(m_fs, temporaryName(kUpperGroupFile), UpperGroup::kSize);
-    if (!out.create()) return false;
+    if (!out.create()) return cannotCreate(out);
     skip(in, 2);
     bool lastInError = false;
     bool any = false;
@@ -149,7 +165,7 @@ bool Importer::mainGroups() {
     const std::string failure = m_src.wh + " Datei nicht vorhanden oder fehlerhaft";
     LineReader in(m_fs, m_src.wh);
     if (!in.isOpen()) {
-        m_ui.inform(failure);
+        m_ui.inform(failure + ": " + in.openError());
         return false;
     }
     skip(in, 2);
@@ -174,17 +190,11 @@ bool Importer::mainGroups() {
         return false;
     }
     RecordWriter out(m_fs, temporaryName(kMainGroupFile), MainGroup::kSize);
-    if (!out.create()) {
-        m_ui.inform(failure);
-        return false;
-    }
+    if (!out.create()) return cannotCreate(out);
     Bytes rec(MainGroup::kSize);
     for (const MainGroup& g : table) {
         g.encode(rec.data());
-        if (!out.append(rec.data())) {
-            tooManyRecords(m_src.wh);
-            return false;
-        }
+        if (!out.append(rec.data())) return false;  // cannot happen: the table was limited above
     }
     out.finish();
     written(kMainGroupFile);
@@ -193,9 +203,10 @@ bool Importer::mainGroups() {
 
 bool Importer::articles() {
     LineReader in(m_fs, m_src.art);
-    if (!in.isOpen()) return false;
-    RecordWriter out(m_fs, temporaryName(kArticleFile), CatalogueArticle::kRecordSize);
-    if (!out.create()) return false;
+    if (!in.isOpen()) return cannotRead(in, m_src.art);
+    // art.dat is large: it goes out to the disk on a second thread while the lines are parsed here.
+    RecordWriter out(m_fs, temporaryName(kArticleFile), CatalogueArticle::kRecordSize, filesAreIndependent(m_fs));
+    if (!out.create()) return cannotCreate(out);
     std::string line;
     if (in.next(line, kMaxSourceLine)) m_date = parseCatalogueDate(line);
     skip(in, 1);
@@ -204,44 +215,62 @@ bool Importer::articles() {
     Bytes rec(CatalogueArticle::kRecordSize);
     while (in.next(line, kMaxSourceLine)) {
         if (!isDataLine(line)) continue;
-        CatalogueArticle a;
-        lastWasArticle = parseArticleLine(line, a);
+        lastWasArticle = parseArticleRecord(line, rec.data());
         if (!lastWasArticle) continue;
         if (out.count() >= kMaxImportArticles) {
             m_ui.inform("Datei " + m_src.art + ": mehr als " + std::to_string(kMaxImportArticles) +
                         " Artikel, Import abgebrochen");
             return false;
         }
-        groups.assign(out.count(), a);
-        a.encode(rec.data());
-        if (!out.append(rec.data())) {
-            tooManyRecords(m_src.art);
-            return false;
-        }
+        groups.assign(out.count(), rec.data());
+        if (!out.append(rec.data())) return false;  // cannot happen: 60000 is below the file's limit
     }
     out.finish();
     written(kArticleFile);
     return lastWasArticle;
 }
 
-void Importer::commit() {
+void Importer::writeSettings(const ImportSettingsFile& settings) {
+    const std::string path = temporaryName(settings.path);
+    const std::string bytes = settings.bytesWithDate(m_date);
+    m_temporaries.push_back(path);
+    std::string why;
+    auto file = m_fs.open(path, OpenMode::CreateTruncate);
+    if (!file) {
+        why = m_fs.lastError();
+    } else if (!file->writeAt(0, bytes.data(), bytes.size()) || !file->sync()) {
+        why = file->lastError();
+        (void)file->close();
+    } else if (!file->close()) {
+        why = file->lastError();
+    }
+    if (!why.empty()) throw IoError("Schreibfehler in " + path + ": " + why);
+}
+
+std::vector<std::string> Importer::commit(const ImportSettingsFile* settings) {
     m_fresh.clear();
-    // From here on the files belong to the commit: a failure leaves them for the recovery at the next
-    // load, which either finishes the renames or removes them.
+    std::vector<std::string> targets = catalogueFileNames();
+    if (settings != nullptr) {
+        writeSettings(*settings);
+        targets.push_back(settings->path);
+    }
+    // From here on the files belong to the commit: it puts them all in place or moves the old ones back,
+    // and a crash leaves them to the recovery at the next load.
     m_temporaries.clear();
-    commitCatalogueFiles(m_fs);
+    commitCatalogueFiles(m_fs, targets);
+    return targets;
 }
 
 void Importer::removeTemporaries() {
     m_fresh.clear();
-    // On the error path: a temporary file that stays is replaced by the next import's.
     for (const std::string& path : m_temporaries) (void)m_fs.remove(path);
     m_temporaries.clear();
 }
 
 }  // namespace
 
-ImportResult runImport(FileSystem& fs, UserInterface& ui, Catalogue& catalogue, const ImportSources& sources) {
+ImportResult runImport(FileSystem& fs, UserInterface& ui, Catalogue& catalogue, const ImportSources& sources,
+                       const ImportSettingsFile* settings) {
     ImportResult result;
     for (const std::string* source : {&sources.wg, &sources.art, &sources.wo, &sources.wh}) {
         if (!fs.exists(*source)) {
@@ -251,6 +280,7 @@ ImportResult runImport(FileSystem& fs, UserInterface& ui, Catalogue& catalogue, 
         }
     }
     Importer importer(fs, ui, sources);
+    std::optional<BackupRemoval> removal;
     try {
         if (importer.productGroups()) ++result.filesDone;
         if (result.filesDone == 1 && importer.upperGroups()) ++result.filesDone;
@@ -258,13 +288,13 @@ ImportResult runImport(FileSystem& fs, UserInterface& ui, Catalogue& catalogue, 
         if (result.filesDone == 3 && importer.articles()) ++result.filesDone;
         if (result.filesDone == 4) {
             catalogue.close();
-            importer.commit();
+            // The new files are durable; the old ones go while the catalogue is loaded and the user
+            // reads the message.
+            removal.emplace(fs, importer.commit(settings));
             if (!catalogue.load(fs)) result.filesDone = 3;
         }
     } catch (const IoError&) {
         importer.removeTemporaries();
-        // The old catalogue back where it is still usable; when it is not, the caller sees it unloaded and
-        // the I/O error below is what the user is told.
         if (!catalogue.isLoaded()) (void)catalogue.load(fs);
         throw;
     }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "base/date_number.h"
@@ -31,9 +32,22 @@ struct ImportResult {
     DateNumber catalogueDate = 0;
 };
 
-// Runs the four steps and, when all succeeded, replaces the catalogue files and reloads `catalogue`.
-// On failure the catalogue files and `catalogue` stay as they were. A read or write error of a file
-// throws IoError after the temporary files are removed and the catalogue reloaded.
-ImportResult runImport(FileSystem& fs, UserInterface& ui, Catalogue& catalogue, const ImportSources& sources = {});
+// The settings block, saved together with the new catalogue files so that the catalogue date it holds
+// never disagrees with them, not even after a crash. `path` is a plain file name in the program directory;
+// `bytesWithDate` returns the whole block with the given catalogue date stored in it.
+struct ImportSettingsFile {
+    std::string path;
+    std::function<std::string(DateNumber)> bytesWithDate;
+};
+
+// Runs the four steps and, when all succeeded, replaces the catalogue files (and the settings file, when
+// one is given) and reloads `catalogue`. On failure the files and `catalogue` stay as they were; every
+// failure is reported with the file's name and the reason. A read or write error of a file throws IoError
+// after the temporary files are removed and the catalogue reloaded. The old files, kept as backups until
+// the new ones are durable, are removed on a second thread while the catalogue is reloaded and the
+// success message shown; runImport returns once they are gone (a failure to remove them is left to the
+// next import).
+[[nodiscard]] ImportResult runImport(FileSystem& fs, UserInterface& ui, Catalogue& catalogue,
+                                     const ImportSources& sources = {}, const ImportSettingsFile* settings = nullptr);
 
 }  // namespace kvx

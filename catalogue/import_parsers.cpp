@@ -2,8 +2,12 @@
 #include "catalogue/import_parsers.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <limits>
 
+#include "base/cp1252.h"
+#include "base/le_bytes.h"
 #include "catalogue/dimensions.h"
 
 namespace kvx {
@@ -11,7 +15,6 @@ namespace kvx {
 namespace {
 
 constexpr std::size_t kMaxNumberText = 40;
-constexpr std::size_t kMaxGroupName = 80;
 
 std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
@@ -26,30 +29,10 @@ int hexDigit(char c) {
     return -1;
 }
 
-// Splits `rest` at the next at sign: returns the text before it and leaves what follows it.
-// Fields are short: a plain loop beats a library search call per field.
-std::string_view takeField(std::string_view& rest) {
-    std::size_t at = 0;
-    while (at < rest.size() && rest[at] != '@') ++at;
-    const std::string_view field = rest.substr(0, at);
-    rest = at < rest.size() ? rest.substr(at + 1) : std::string_view();
-    return field;
-}
-
 template <typename T>
 T inRangeOrZero(std::string_view text, std::int64_t low, std::int64_t high) {
     const ImportInteger n = parseImportInteger(text);
     return (n.ok && n.value >= low && n.value <= high) ? static_cast<T>(n.value) : T{0};
-}
-
-// Quantities and additional values 2..6 keep what the digits before a bad character gave.
-std::int32_t leadingValue(std::string_view text) {
-    return static_cast<std::int32_t>(parseImportInteger(text).value);
-}
-
-std::int32_t priceValue(std::string_view text) {
-    const ImportInteger n = parseImportInteger(text);
-    return n.ok ? static_cast<std::int32_t>(n.value) : 0;
 }
 
 bool parseGroupNumber(std::string_view text, std::uint16_t& number) {
@@ -67,6 +50,81 @@ bool parseGroupNumber(std::string_view text, std::uint16_t& number) {
     return true;
 }
 
+// Offsets of the article record's fields that the line parser fills.
+constexpr std::size_t kKurzbezOffset = 6;
+constexpr std::size_t kKurzbezStride = 25;
+constexpr std::size_t kDimensionOffset = 156;
+constexpr std::size_t kBeschreib1Offset = 181;
+constexpr std::size_t kBeschreib2Offset = 207;
+constexpr std::size_t kQuantityOffset = 240;
+constexpr std::size_t kPriceOffset = 264;
+constexpr std::size_t kAdditionalOffset = 288;
+constexpr std::size_t kAdditionalCountOffset = 328;
+
+// The fields of an article line: a field ends at the next at sign; a missing field is empty, and so is
+// the text after the last at sign.
+struct FieldCursor {
+    const char* at;
+    const char* end;
+
+    std::string_view next() {
+        const char* p = at;
+        while (p < end && *p != '@') ++p;
+        const std::string_view field(at, static_cast<std::size_t>(p - at));
+        at = p < end ? p + 1 : end;
+        return field;
+    }
+    bool empty() const { return at == end; }
+};
+
+// Most number fields are empty or plain digits; at most nine of them cannot leave 32 bits, so they need
+// neither trimming nor sign nor range checks. Anything else takes the full rule.
+ImportInteger fieldInteger(std::string_view text) {
+    if (text.empty()) return {};
+    if (text.size() <= 9) {
+        std::int32_t v = 0;
+        bool plain = true;
+        for (const char c : text) {
+            const auto digit = static_cast<unsigned>(static_cast<unsigned char>(c)) - unsigned{'0'};
+            if (digit > 9) {
+                plain = false;
+                break;
+            }
+            v = v * 10 + static_cast<std::int32_t>(digit);
+        }
+        if (plain) return {true, v};
+    }
+    return parseImportInteger(text);
+}
+
+template <typename T>
+T boundedValue(std::string_view text, std::int64_t low, std::int64_t high) {
+    const ImportInteger n = fieldInteger(text);
+    return (n.ok && n.value >= low && n.value <= high) ? static_cast<T>(n.value) : T{0};
+}
+
+// Writes `text` converted as a length-prefixed text at `field` of a zeroed record. Plain ASCII is copied
+// as it is; from the first other byte on the conversion takes over, which handles each character alone,
+// so the result is the same as converting the whole text.
+void putText(std::string_view text, std::uint8_t* field, std::size_t capacity) {
+    char* const out = reinterpret_cast<char*>(field + 1);
+    const std::size_t limit = std::min(text.size(), capacity);
+    std::size_t n = 0;
+    while (n < limit && static_cast<unsigned char>(text[n]) < 0x80) {
+        out[n] = text[n];
+        ++n;
+    }
+    if (n < limit) n += convertImportText(text.substr(n), out + n, capacity - n);
+    field[0] = static_cast<std::uint8_t>(n);
+}
+
+// Dimensions end in "mm" in any case; a text without it gives none, so the extraction is not needed.
+bool mayHoldDimensions(std::string_view text) {
+    for (std::size_t i = 1; i < text.size(); ++i)
+        if ((text[i] | 0x20) == 'm' && (text[i - 1] | 0x20) == 'm') return true;
+    return false;
+}
+
 // The text after the first apostrophe; false when there is none or nothing follows it.
 bool afterApostrophe(std::string_view line, std::string_view& rest) {
     const std::size_t q = line.find('\'');
@@ -79,46 +137,65 @@ bool afterApostrophe(std::string_view line, std::string_view& rest) {
 bool parseNameAndNumber(std::string_view rest, std::string& name, std::size_t capacity, std::uint16_t& number) {
     const std::size_t at = rest.find('@');
     if (at == std::string_view::npos) return false;
-    name = importText(rest.substr(0, std::min(at, kMaxGroupName)), kMaxGroupName).substr(0, capacity);
+    name = importText(rest.substr(0, at), capacity);
     rest = rest.substr(at + 1);
     return parseGroupNumber(rest.substr(0, rest.find('\'')), number);
 }
 
 }  // namespace
 
-std::string importText(std::string_view text, std::size_t capacity) {
-    const std::string_view in = text.substr(0, capacity);
-    // Most texts are plain ASCII, which passes unchanged.
-    if (std::all_of(in.begin(), in.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-        return std::string(in);
-    std::string out;
-    out.reserve(in.size());
-    for (std::size_t i = 0; i < in.size(); ++i) {
-        const auto c = static_cast<unsigned char>(in[i]);
-        if (c != 0xC3) {
-            out += c == 0xC2 ? ' ' : in[i];
+std::size_t convertImportText(std::string_view text, char* out, std::size_t capacity) {
+    std::size_t n = 0;
+    std::size_t i = 0;
+    while (i < text.size() && n < capacity) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            out[n++] = static_cast<char>(lead);
+            ++i;
             continue;
         }
-        const int next = i + 1 < in.size() ? static_cast<unsigned char>(in[i + 1]) : -1;
-        switch (next) {
-            case 159:
-                out += '\xDF';
-                break;  // ß
-            case 164:
-                out += '\xE4';
-                break;  // ä
-            case 182:
-                out += '\xF6';
-                break;  // ö
-            case 188:
-                out += '\xFC';
-                break;  // ü
-            default:
-                out += '?';
-                break;
+        std::size_t length = 0;
+        char32_t cp = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2, cp = lead & 0x1Fu;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3, cp = lead & 0x0Fu;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4, cp = lead & 0x07u;
+        } else {
+            out[n++] = '?';  // a stray continuation byte or a byte no UTF-8 text holds
+            ++i;
+            continue;
         }
-        if (next >= 0) ++i;
+        // The second byte's range excludes overlong forms, surrogates and values beyond U+10FFFF.
+        unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+        unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+        std::size_t k = 1;
+        for (; k < length && i + k < text.size(); ++k) {
+            const auto c = static_cast<unsigned char>(text[i + k]);
+            if (c < low || c > high) break;
+            cp = (cp << 6) | (c & 0x3Fu);
+            low = 0x80, high = 0xBF;
+        }
+        i += k;  // a broken sequence is one character: its lead and the continuation bytes that fitted
+        if (k < length) {
+            out[n++] = '?';
+        } else if (cp == 0x03BC) {
+            out[n++] = '\xB5';
+        } else if (cp == 0x2126 || cp == 0x03A9) {
+            if (n + 3 > capacity) break;
+            out[n++] = 'O', out[n++] = 'h', out[n++] = 'm';
+        } else {
+            const int b = cp >= 0xA0 ? cp1252ByteOf(cp) : -1;  // C1 controls are no text
+            out[n++] = b < 0 ? '?' : static_cast<char>(b);
+        }
     }
+    return n;
+}
+
+std::string importText(std::string_view text, std::size_t capacity) {
+    std::string out(capacity, '\0');
+    out.resize(convertImportText(text, out.data(), capacity));
     return out;
 }
 
@@ -218,36 +295,59 @@ DateNumber parseCatalogueDate(std::string_view line) {
     return year * 10000 + month * 100 + day;
 }
 
-bool parseArticleLine(std::string_view line, CatalogueArticle& article) {
+bool parseArticleRecord(std::string_view line, std::uint8_t* record) {
     if (line.empty() || line[0] != '\'') return false;
-    std::string_view rest = line.substr(1);
-    rest = rest.substr(0, rest.find('\''));
-    CatalogueArticle a;
-    a.wgId = std::string(takeField(rest).substr(0, CatalogueArticle::kWgIdCapacity));
-    for (auto& name : a.kurzbez) name = importText(takeField(rest), CatalogueArticle::kKurzbezCapacity);
-    takeField(rest);  // field 8 is not kept
-    a.beschreib1 = importText(takeField(rest), CatalogueArticle::kBeschreibCapacity);
-    a.beschreib2 = importText(takeField(rest), CatalogueArticle::kBeschreibCapacity);
-    a.artikelstat = inRangeOrZero<std::uint8_t>(takeField(rest), 0, 255);
-    a.schlue100 = inRangeOrZero<std::int16_t>(takeField(rest), -32767, 32767);
-    a.schlumwst = inRangeOrZero<std::int16_t>(takeField(rest), -32767, 32767);
-    a.stkvpe = inRangeOrZero<std::int16_t>(takeField(rest), -32767, 32767);
-    for (std::size_t k = 0; k < CatalogueArticle::kBreaks; ++k) {
-        a.quantities[k] = leadingValue(takeField(rest));
-        a.prices[k] = priceValue(takeField(rest));
-        takeField(rest);  // read and discarded
-    }
-    a.additional[0] = parseHexValue(takeField(rest));
-    std::uint8_t read = 1;
-    while (!rest.empty() && read < 6) a.additional[read++] = leadingValue(takeField(rest));
-    a.additionalCount = read;
+    std::fill_n(record, CatalogueArticle::kRecordSize, std::uint8_t{0});
+    const char* const body = line.data() + 1;
+    const void* quote = std::memchr(body, '\'', line.size() - 1);
+    FieldCursor fields{body, quote != nullptr ? static_cast<const char*>(quote) : line.data() + line.size()};
 
-    Dimensions d = extractDimensions(a.beschreib1);
-    if (d.count == 0) d = extractDimensions(a.beschreib2);
+    const std::string_view wgId = fields.next();
+    const std::size_t idLength = std::min(wgId.size(), CatalogueArticle::kWgIdCapacity);
+    record[0] = static_cast<std::uint8_t>(idLength);
+    std::memcpy(record + 1, wgId.data(), idLength);
+    for (std::size_t i = 0; i < 6; ++i)
+        putText(fields.next(), record + kKurzbezOffset + i * kKurzbezStride, CatalogueArticle::kKurzbezCapacity);
+    fields.next();  // field 8 is not kept
+    putText(fields.next(), record + kBeschreib1Offset, CatalogueArticle::kBeschreibCapacity);
+    putText(fields.next(), record + kBeschreib2Offset, CatalogueArticle::kBeschreibCapacity);
+    putU8(record, 233, boundedValue<std::uint8_t>(fields.next(), 0, 255));
+    for (std::size_t off : {234u, 236u, 238u})
+        putI16(record, off, boundedValue<std::int16_t>(fields.next(), -32767, 32767));
+    for (std::size_t k = 0; k < CatalogueArticle::kBreaks; ++k) {
+        putI32(record, kQuantityOffset + 4 * k, static_cast<std::int32_t>(fieldInteger(fields.next()).value));
+        const ImportInteger price = fieldInteger(fields.next());
+        putI32(record, kPriceOffset + 4 * k, price.ok ? static_cast<std::int32_t>(price.value) : 0);
+        fields.next();  // read and discarded
+    }
+    putI32(record, kAdditionalOffset, parseHexValue(fields.next()));
+    std::uint8_t read = 1;
+    while (!fields.empty() && read < 6) {
+        putI32(record, kAdditionalOffset + 4 * read, static_cast<std::int32_t>(fieldInteger(fields.next()).value));
+        ++read;
+    }
+    putU8(record, kAdditionalCountOffset, read);
+
+    Dimensions d;
+    for (const std::size_t off : {kBeschreib1Offset, kBeschreib2Offset}) {
+        const std::string_view text(reinterpret_cast<const char*>(record + off + 1), record[off]);
+        if (mayHoldDimensions(text)) d = extractDimensions(text);
+        if (d.count != 0) break;
+    }
     // Only three dimensions that all converted are stored; anything else leaves the 18 bytes zero.
-    if (d.count == 3 && d.complete())
-        for (int i = 0; i < 3; ++i) a.dimensions[static_cast<std::size_t>(i)] = d.real48(i);
-    article = std::move(a);
+    if (d.count == 3 && d.complete()) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            const Real48Bytes r = d.real48(static_cast<int>(i));
+            std::memcpy(record + kDimensionOffset + 6 * i, r.data(), r.size());
+        }
+    }
+    return true;
+}
+
+bool parseArticleLine(std::string_view line, CatalogueArticle& article) {
+    std::array<std::uint8_t, CatalogueArticle::kRecordSize> record{};
+    if (!parseArticleRecord(line, record.data())) return false;
+    article = CatalogueArticle::decode(record.data(), record.size());
     return true;
 }
 

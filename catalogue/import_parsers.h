@@ -15,9 +15,11 @@ namespace kvx {
 
 inline constexpr std::size_t kMaxSourceLine = 255;
 
-// The import's own UTF-8 conversion: the text is cut to `capacity` bytes, then every byte 195 and the
-// byte after it become "ß", "ä", "ö", "ü" (after 159, 164, 182, 188) or "?" (after anything else, or
-// alone at the end); then every byte 194 becomes a blank. The result is cut to `capacity`.
+// The import's conversion of a UTF-8 text into Windows-1252: every character Windows-1252 holds becomes its
+// byte; the Greek small mu (the catalogues' micro) becomes "\xB5", the Ohm sign and the capital Omega become
+// "Ohm"; any other character, and every truncated or invalid sequence, becomes one "?". Writes at most
+// `capacity` bytes to `out`, stopping before a character that no longer fits whole; returns the length.
+std::size_t convertImportText(std::string_view text, char* out, std::size_t capacity);
 std::string importText(std::string_view text, std::size_t capacity);
 
 // An integer as the import reads it: blanks around it removed, at most 40 characters looked at, an
@@ -50,5 +52,9 @@ DateNumber parseCatalogueDate(std::string_view line);
 // An article line begins with an apostrophe; false (record untouched) for any other line. Fills every
 // field from the line and the dimensions from beschreib1 (or beschreib2); not the group numbers.
 bool parseArticleLine(std::string_view line, CatalogueArticle& article);
+
+// The same straight into the 329 bytes of an art.dat record at `record`: all of them are written (the
+// group numbers at offsets 174..179 zero) when the line is an article line; none otherwise.
+bool parseArticleRecord(std::string_view line, std::uint8_t* record);
 
 }  // namespace kvx

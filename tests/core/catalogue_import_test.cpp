@@ -206,7 +206,7 @@ TEST_F(ImportTest, LongLinesAreCutAndOddBytesPassWithoutHarm) {
     ASSERT_TRUE(r.ok) << m_ui.log.back();
     const CatalogueArticle a = m_catalogue.articles().read(0);
     EXPECT_EQ(a.kurzbez[0], "Ung\xFCltig?");
-    EXPECT_EQ(a.kurzbez[1], "\xFF\xFE\x80");
+    EXPECT_EQ(a.kurzbez[1], "???") << "bytes that are no UTF-8 become one question mark each";
     EXPECT_EQ(a.beschreib1, std::string(25, 'x'));
     EXPECT_EQ(a.prices[0], 0) << "the price field lay beyond the 255th character";
 }

@@ -57,21 +57,30 @@ std::vector<std::vector<std::string>> records(const std::string& text) {
     return out;
 }
 
-// Non-ASCII bytes may only form sequences the importer converts faithfully: ä ö ü ß (0xC3 pairs) and the
-// 0xC2 pairs (µ ° ² ...); capitals with umlaut or three-byte characters would come out as '?' or garbage.
+// Non-ASCII text must be well-formed UTF-8 of characters the import keeps: those Windows-1252 holds, the
+// Greek small mu (read as micro) and the Ohm sign or capital Omega (spelt "Ohm"). Anything else would
+// come out as '?'.
 bool importableUtf8(const std::string& text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    static const std::u32string kHigh =
+        U"\u20AC\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039"
+        U"\u0152\u017D\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122"
+        U"\u0161\u203A\u0153\u017E\u0178\u03BC\u2126\u03A9";
+    for (std::size_t i = 0; i < text.size();) {
         const auto b = static_cast<unsigned char>(text[i]);
-        if (b < 0x80) continue;
-        if (i + 1 >= text.size()) return false;
-        const auto next = static_cast<unsigned char>(text[i + 1]);
-        if (b == 0xC2 && next >= 0xA0 && next <= 0xBF) {
+        if (b < 0x80) {
             ++i;
-        } else if (b == 0xC3 && (next == 0xA4 || next == 0xB6 || next == 0xBC || next == 0x9F)) {
-            ++i;
-        } else {
-            return false;
+            continue;
         }
+        const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 ? 2 : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        char32_t cp = b & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto c = static_cast<unsigned char>(text[i + k]);
+            if ((c & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        if (!(cp >= 0xA0 && cp <= 0xFF) && kHigh.find(cp) == std::u32string::npos) return false;
+        i += length;
     }
     return true;
 }
@@ -192,6 +201,7 @@ TEST(Catgen, DemoDataShowsTheVarietyOfARealCatalogue) {
     std::set<std::string> statuses, vatKeys, units, breakCounts, extraCounts;
     std::set<std::string> distinct;
     int threeDimensions = 0, umlauts = 0, micro = 0;
+    std::map<std::string, int> special;  // characters beyond the small umlauts the demo must show
     for (const auto& a : articles) {
         distinct.insert(a[0] + "@" + a[1] + "@" + a[8] + "@" + a[9]);
         statuses.insert(a[10]);
@@ -203,7 +213,9 @@ TEST(Catgen, DemoDataShowsTheVarietyOfARealCatalogue) {
         extraCounts.insert(std::to_string(a.size() - 33));
         const std::string text = a[1] + a[8] + a[9];
         if (text.find("\xC3") != std::string::npos) ++umlauts;
-        if (text.find("µ") != std::string::npos) ++micro;
+        if (text.find("µ") != std::string::npos || text.find("μ") != std::string::npos) ++micro;
+        for (const char* c : {"Ä", "Ö", "€", "±", "°", "Ω", "μ"})
+            if ((a[1] + a[8] + a[9]).find(c) != std::string::npos) ++special[c];
         const std::size_t x1 = a[8].find('x'), x2 = x1 == std::string::npos ? x1 : a[8].find('x', x1 + 1);
         if (x2 != std::string::npos && a[8].find("mm") != std::string::npos) ++threeDimensions;
     }
@@ -219,6 +231,7 @@ TEST(Catgen, DemoDataShowsTheVarietyOfARealCatalogue) {
     EXPECT_GT(threeDimensions, 20);
     EXPECT_GT(umlauts, 100);
     EXPECT_GT(micro, 20);
+    for (const char* c : {"Ä", "Ö", "€", "±", "°", "Ω", "μ"}) EXPECT_GT(special[c], 0) << c;
 }
 
 TEST(Catgen, SameSeedSameBytesOtherSeedOtherArticles) {

@@ -11,10 +11,10 @@ MainDef resistors() {
             {
                 {"Widerstände",
                  {
-                     {"Kohleschichtwiderstände 0,25W", "1/4W {1}", "", "Kohleschichtwiderstand", "{1b}Ohm 0,25W 5%",
+                     {"Kohleschichtwiderstände 0,25W", "1/4W {1}", "", "Kohleschichtwiderstand", "{1b}Ω 0,25W ±5%",
                       "@R:0:7", 60, 180, kPer100},
                      {"Metallschichtwiderstände 0,6W", "METALL {1}", "MF 0207 {1}", "Metallschichtwiderstand",
-                      "{1b}Ohm 0,6W 1% TK50", "@R:0:7", 90, 290, kPer100},
+                      "{1b}Ω 0,6W ±1% TK50", "@R:0:7", 90, 290, kPer100},
                      {"Metallschichtwiderstände 2W", "2W {1}", "", "Metallschichtwiderstand", "{1b}Ohm 2W 5%", "@R:0:6",
                       15, 45, 0},
                      {"SMD-Widerstände 0603", "SMD-0603 {1}", "", "SMD-Widerstand 0603", "{1b}Ohm 0,1W 1%", "@R:0:7",
@@ -66,7 +66,7 @@ MainDef passive() {
                      {"Elektrolytkondensatoren radial", "RAD {1}/{2}", "", "Elko radial {1}µF {2}V", "105°C, {3}",
                       "1|2,2|4,7|10|22|47|100|220|470|1000|2200|4700#16|25|35|50|63|100#RM 2,0|RM 2,5|RM 3,5|RM 5", 5,
                       180, 0},
-                     {"Elektrolytkondensatoren axial", "AX {1}/{2}", "", "Elko axial {1}µF {2}V", "85°C",
+                     {"Elektrolytkondensatoren axial", "AX {1}/{2}", "", "Elko axial {1}μF {2}V", "85°C",
                       "1|4,7|10|47|100|470|1000|4700#16|25|40|63|100", 12, 250, 0},
                      {"Low-ESR-Elkos", "RAD LXZ {1}/{2}", "", "Low-ESR-Elko {1}µF {2}V", "105°C 10000h",
                       "10|22|47|100|220|470|1000|2200#6,3|10|16|25|35", 15, 120, 0},

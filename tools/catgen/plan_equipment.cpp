@@ -354,8 +354,7 @@ MainDef chemicals() {
             {"Sprays und Reiniger",
              {
                  {"Kontaktsprays", "KS {1}", "", "{1b}", "Dose {1c}ml",
-                  "60^Kontaktspray^200|61^Kontaktspray ölhaltig^200|KL^Kältespray^400|DL^Druckluftspray^400", 390, 990,
-                  0},
+                  "60^Kontaktspray^200|61^Öl-Kontaktspray^200|KL^Kältespray^400|DL^Druckluftspray^400", 390, 990, 0},
                  {"Reinigungsmittel", "REIN {1}", "", "{1b}", "{1c}",
                   "IPA^Isopropanol 99,9%^Flasche 1l|PCB^Platinenreiniger^Spray 400ml|"
                   "TUCH^Reinigungstücher^Dose 100 Stück",
@@ -381,7 +380,7 @@ MainDef chemicals() {
                  {"Lochrasterplatinen", "LR {1}", "", "Lochrasterplatine", "{1}mm {1b}",
                   "100x160^Hartpapier|100x160^Epoxyd|160x233^Hartpapier|50x100^Streifenraster", 90, 690, 0},
                  {"Platinenätzmittel und Entwickler", "{1}", "", "{1b}", "{1c}",
-                  "NAPS^Natriumpersulfat^500g|ENTW^Entwickler^für Fotoplatinen 50g|"
+                  "NAPS^Ätzmittel Na-Persulfat^500g|ENTW^Entwickler^für Fotoplatinen 50g|"
                   "FECL^Eisen-III-Chlorid^500g Granulat",
                   290, 990, 0},
              }},
@@ -396,7 +395,7 @@ MainDef books() {
                      {"Grundlagen", "BUCH {1}", "", "{1b}", "{1c}",
                       "EG^Elektronik-Grundlagen^448 Seiten|BT^Bauteilekunde^320 Seiten|"
                       "TR^Transistorpraxis^256 Seiten|OP^OP-Schaltungen^288 Seiten|"
-                      "TAB^Tabellenbuch Elektro^512 Seiten",
+                      "TAB^Tabellenbuch Elektro^512 Seiten, Pfand 2€",
                       1490, 4990, kReduced},
                      {"Mikrocontroller", "BUCH {1}", "", "{1b}", "{1c}",
                       "MC1^Mikrocontroller-Praxis^384 Seiten|C^C für Mikrocontroller^416 Seiten|"

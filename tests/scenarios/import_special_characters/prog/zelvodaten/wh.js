@@ -1,0 +1,4 @@
+// Zelvo Online-Katalog: Warenhauptgruppen
+var wh = [
+'O@Chemie und Hilfsmittel@1'
+];

@@ -1,0 +1,4 @@
+// Zelvo Online-Katalog: Warenobergruppen
+var wo = [
+'O01@Platinenherstellung@1'
+];
