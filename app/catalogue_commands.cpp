@@ -19,7 +19,11 @@ bool importCatalogue(AppState& app, UserInterface& ui) {
                                                                  SettingsRecord::kSize);
                                           }};
     const ImportResult result = runImport(app.fs(), ui, app.catalogue, sources, &settingsFile);
-    if (result.ok) app.settings.setCatalogueDate(result.catalogueDate);
+    if (result.ok) {
+        // The whole block went to disk with the catalogue: nothing is left to write back at quit.
+        app.settings.setCatalogueDate(result.catalogueDate);
+        app.settings.setDirty(false);
+    }
     return app.catalogue.isLoaded();
 }
 
