@@ -16,9 +16,6 @@ namespace kvx {
 namespace {
 
 constexpr std::size_t kRecordSize = CatalogueArticle::kRecordSize;
-// Records evaluated together for the word test: the folded texts of a chunk stay in the cache, and a
-// search that reaches its hit limit early does not look at the rest of the file.
-constexpr std::uint32_t kChunk = 2048;
 // Zero bytes after the texts, so that comparing a word or unit never reads beyond the buffer.
 constexpr std::size_t kPadding = 64;
 
@@ -68,6 +65,30 @@ bool holdsZeroByte(const std::string& s) {
     return s.find('\0') != std::string::npos;
 }
 
+using TextMask = std::array<std::uint64_t, 2>;
+
+// Bit of a character (second == 0) or of a pair of characters in the 128-bit text mask.
+unsigned featureBit(unsigned char first, unsigned char second) {
+    const std::uint64_t key = (static_cast<std::uint64_t>(first) << 8 | second) + 1;
+    return static_cast<unsigned>((key * 0x9E3779B97F4A7C15ULL) >> 57);
+}
+
+void addFeatures(std::string_view folded, TextMask& mask) {
+    for (std::size_t k = 0; k < folded.size(); ++k) {
+        const auto c = static_cast<unsigned char>(folded[k]);
+        unsigned bit = featureBit(c, 0);
+        mask[bit >> 6] |= std::uint64_t{1} << (bit & 63);
+        if (k + 1 < folded.size()) {
+            bit = featureBit(c, static_cast<unsigned char>(folded[k + 1]));
+            mask[bit >> 6] |= std::uint64_t{1} << (bit & 63);
+        }
+    }
+}
+
+std::uint64_t unitBit(char first) {
+    return std::uint64_t{1} << (static_cast<unsigned char>(first) & 63);
+}
+
 }  // namespace
 
 std::shared_ptr<const SearchIndex> SearchIndex::build(std::shared_ptr<const FileView> records, std::uint32_t count) {
@@ -79,6 +100,9 @@ std::shared_ptr<const SearchIndex> SearchIndex::build(std::shared_ptr<const File
     x.m_foldedStart.resize(static_cast<std::size_t>(count) + 1);
     x.m_candidateStart.resize(static_cast<std::size_t>(count) + 1);
     x.m_dimensions.resize(count);
+    x.m_hasDimensions.resize(count);
+    x.m_textMask.resize(count);
+    x.m_unitMask.resize(count);
     // About 45 folded and 55 upper-cased characters per article in a real catalogue.
     x.m_folded.reserve(static_cast<std::size_t>(count) * 48 + kPadding);
     x.m_upper.reserve(static_cast<std::size_t>(count) * 56 + kPadding);
@@ -93,20 +117,28 @@ std::shared_ptr<const SearchIndex> SearchIndex::build(std::shared_ptr<const File
         for (int f = 0; f < texts.count; ++f) {
             const std::string_view field = texts.fields[static_cast<std::size_t>(f)];
             const auto base = static_cast<std::uint32_t>(x.m_upper.size());
+            const std::size_t foldedBase = x.m_folded.size();
             for (const char c : field) {
                 const char u = upper[static_cast<unsigned char>(c)];
                 x.m_upper.push_back(u);
                 if (c != ' ') x.m_folded.push_back(u);
             }
+            addFeatures(std::string_view(x.m_folded).substr(foldedBase), x.m_textMask[i]);
             addCandidates(std::string_view(x.m_upper).substr(base), base, static_cast<std::uint8_t>(f), x.m_candidates);
             x.m_upper.push_back('\0');
             x.m_folded.push_back('\0');
         }
-        for (std::size_t d = 0; d < 3; ++d) x.m_dimensions[i][d] = readReal48(rec, articleoffset::kDimensions + 6 * d);
+        std::array<double, 3>& d = x.m_dimensions[i];
+        for (std::size_t k = 0; k < 3; ++k) d[k] = readReal48(rec, articleoffset::kDimensions + 6 * k);
+        x.m_hasDimensions[i] = d[0] > 0 && d[1] > 0 && d[2] > 0;
     }
     x.m_foldedStart[count] = static_cast<std::uint32_t>(x.m_folded.size());
     x.m_candidateStart[count] = static_cast<std::uint32_t>(x.m_candidates.size());
-    for (const char c : x.m_folded) ++x.m_foldedBytes[static_cast<unsigned char>(c)];
+    for (std::uint32_t i = 0; i < count; ++i)
+        for (std::uint32_t k = x.m_candidateStart[i]; k < x.m_candidateStart[i + 1]; ++k)
+            x.m_unitMask[i] |= unitBit(x.m_candidates[k].first);
+    x.m_candidateFirst.reserve(x.m_candidates.size() + kPadding);
+    for (const Candidate& c : x.m_candidates) x.m_candidateFirst.push_back(c.first);
     x.m_folded.append(kPadding, '\0');
     x.m_upper.append(kPadding, '\0');
     x.m_folded.shrink_to_fit();
@@ -118,7 +150,9 @@ std::shared_ptr<const SearchIndex> SearchIndex::build(std::shared_ptr<const File
 std::size_t SearchIndex::memoryBytes() const {
     return sizeof(*this) + m_status.capacity() + m_folded.capacity() + m_upper.capacity() +
            m_foldedStart.capacity() * sizeof(std::uint32_t) + m_candidateStart.capacity() * sizeof(std::uint32_t) +
-           m_candidates.capacity() * sizeof(Candidate) + m_dimensions.capacity() * sizeof(m_dimensions[0]);
+           m_candidates.capacity() * sizeof(Candidate) + m_dimensions.capacity() * sizeof(m_dimensions[0]) +
+           m_textMask.capacity() * sizeof(m_textMask[0]) + m_unitMask.capacity() * sizeof(std::uint64_t) +
+           m_candidateFirst.capacity() + m_hasDimensions.capacity();
 }
 
 const std::uint8_t* SearchIndex::record(std::uint32_t position) const {
@@ -137,7 +171,7 @@ class IndexScan final {
         for (const TextCriterion& t : set.text) {
             if (!t.anyPresent()) continue;
             m_words.push_back(
-                {t.firstPresent() ? t.word1 : std::string(), t.secondPresent() ? t.word2 : std::string()});
+                {word(t.firstPresent() ? t.word1 : std::string()), word(t.secondPresent() ? t.word2 : std::string())});
             m_textByRecord = m_textByRecord || holdsZeroByte(t.word1) || holdsZeroByte(t.word2);
         }
         for (const NumericCriterion& n : set.numeric) {
@@ -158,26 +192,23 @@ class IndexScan final {
     }
 
     bool statusPasses(std::uint32_t i) const { return m_statusPasses[m_x.m_status[i]]; }
-    bool hasText() const { return !m_words.empty(); }
 
-    // Text test of records first .. first + n - 1 into pass[0 .. n - 1].
-    void textTest(std::uint32_t first, std::uint32_t n, std::uint8_t* pass) const {
-        if (m_textByRecord) {
-            for (std::uint32_t k = 0; k < n; ++k) pass[k] = m_matcher.textPasses(m_x.record(first + k));
-            return;
-        }
-        std::fill(pass, pass + n, std::uint8_t{1});
-        std::array<std::uint8_t, kChunk> met{};
+    bool textPasses(std::uint32_t i) const {
+        if (m_words.empty()) return true;
+        if (m_textByRecord) return m_matcher.textPasses(m_x.record(i));
+        const TextMask& mask = m_x.m_textMask[i];
+        const std::string_view texts(m_x.m_folded.data() + m_x.m_foldedStart[i],
+                                     m_x.m_foldedStart[i + 1] - m_x.m_foldedStart[i]);
         for (const Words& w : m_words) {
-            std::fill(met.begin(), met.begin() + n, std::uint8_t{0});
-            markRecordsHolding(w.first, first, n, met.data());
-            markRecordsHolding(w.second, first, n, met.data());
-            for (std::uint32_t k = 0; k < n; ++k) pass[k] &= met[k];
+            // The second word is tried only when the first is absent or not found.
+            if (found(w.first, mask, texts) || found(w.second, mask, texts)) continue;
+            return false;
         }
+        return true;
     }
 
     bool numericPasses(std::uint32_t i) const {
-        if (m_dimensionSearch) return dimensionsFit(m_x.m_dimensions[i], m_dimensionRanges);
+        if (m_dimensionSearch) return m_x.m_hasDimensions[i] && dimensionsFit(m_x.m_dimensions[i], m_dimensionRanges);
         if (m_numeric.empty()) return true;
         if (m_numericByRecord) return m_matcher.numericPasses(m_x.record(i));
         for (const Numeric& n : m_numeric) {
@@ -194,9 +225,27 @@ class IndexScan final {
     bool emptyNumericPasses() const { return m_matcher.numericPasses(kZeroRecord); }
 
   private:
-    struct Words {
-        std::string first, second;  // empty = absent
+    struct Word {
+        std::string text;  // empty = absent
+        TextMask mask{};
     };
+    struct Words {
+        Word first, second;
+    };
+
+    static Word word(std::string text) {
+        Word w;
+        addFeatures(text, w.mask);
+        w.text = std::move(text);
+        return w;
+    }
+
+    // A word without a zero byte cannot run over the end of a field, so finding it anywhere in the
+    // record's folded texts is finding it in one of its fields.
+    static bool found(const Word& w, const TextMask& mask, std::string_view texts) {
+        if (w.text.empty() || (w.mask[0] & ~mask[0]) != 0 || (w.mask[1] & ~mask[1]) != 0) return false;
+        return texts.find(w.text) != std::string_view::npos;
+    }
     struct Alternative {
         std::string unit;
         ValueRange range;
@@ -207,52 +256,31 @@ class IndexScan final {
         std::array<Alternative, 2> alternatives;
     };
 
-    // Marks met[k] for every record first + k whose folded texts hold `word`. The search runs over the
-    // whole chunk with memchr on the word's rarest byte; after a find it moves on to the next record.
-    void markRecordsHolding(const std::string& word, std::uint32_t first, std::uint32_t n, std::uint8_t* met) const {
-        if (word.empty()) return;
-        std::size_t key = 0;
-        for (std::size_t c = 1; c < word.size(); ++c)
-            if (m_x.m_foldedBytes[static_cast<unsigned char>(word[c])] <
-                m_x.m_foldedBytes[static_cast<unsigned char>(word[key])])
-                key = c;
-        const char* text = m_x.m_folded.data();
-        const std::size_t begin = m_x.m_foldedStart[first];
-        const std::size_t end = m_x.m_foldedStart[first + n];
-        std::uint32_t r = first;
-        std::size_t p = begin + key;
-        while (p < end) {
-            const void* hit = std::memchr(text + p, word[key], end - p);
-            if (!hit) break;
-            const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - text) - key;
-            if (at >= begin && at + word.size() <= m_x.m_folded.size() &&
-                std::memcmp(text + at, word.data(), word.size()) == 0) {
-                // A word without a zero byte cannot run over a field's end, so it lies in one record.
-                while (m_x.m_foldedStart[r + 1] <= at) ++r;
-                met[r - first] = 1;
-                p = m_x.m_foldedStart[r + 1] + key;
-            } else {
-                p = at + key + 1;
-            }
-        }
+    // Units are a few characters long: a loop beats a call of memcmp.
+    static bool sameTail(const char* text, const char* unit, std::size_t n) {
+        for (std::size_t k = 0; k < n; ++k)
+            if (text[k] != unit[k]) return false;
+        return true;
     }
 
     // One alternative on record i: per field, the first place where the unit stands with a number in
     // front decides; a number text that does not convert gives the field no value.
     bool holds(const Alternative& a, std::uint32_t i) const {
+        if ((m_x.m_unitMask[i] & unitBit(a.unit[0])) == 0) return !a.must;  // no place where it has a value
         const char* upper = m_x.m_upper.data();
         const std::size_t tail = a.unit.size() - 1;
         int decided = -1;
-        const SearchIndex::Candidate* c = m_x.m_candidates.data() + m_x.m_candidateStart[i];
-        const SearchIndex::Candidate* end = m_x.m_candidates.data() + m_x.m_candidateStart[i + 1];
-        for (; c != end; ++c) {
-            if (c->field == decided || c->first != a.unit[0]) continue;
+        const char first = a.unit[0];
+        const char* firsts = m_x.m_candidateFirst.data();
+        for (std::uint32_t k = m_x.m_candidateStart[i], end = m_x.m_candidateStart[i + 1]; k < end; ++k) {
+            if (firsts[k] != first) continue;
+            const SearchIndex::Candidate& c = m_x.m_candidates[k];
+            if (c.field == decided) continue;
             // The fields end in a zero byte the unit does not hold, so a match lies wholly in the field.
-            if (c->at + 1 + tail > m_x.m_upper.size() || std::memcmp(upper + c->at + 1, a.unit.data() + 1, tail) != 0)
-                continue;
-            decided = c->field;
-            if (!c->parsed) continue;
-            const bool inRange = a.range.contains(c->value);
+            if (c.at + 1 + tail > m_x.m_upper.size() || !sameTail(upper + c.at + 1, a.unit.data() + 1, tail)) continue;
+            decided = c.field;
+            if (!c.parsed) continue;
+            const bool inRange = a.range.contains(c.value);
             if (a.must && inRange) return true;
             if (!a.must && !inRange) return false;
         }
@@ -277,23 +305,16 @@ int searchRange(const SearchIndex& index, std::uint32_t first, std::uint32_t las
     const IndexScan scan(index, set, statusFilter);
     const int limit = std::clamp(maxHits, 0, static_cast<int>(SearchResultList::kSlots));
     int hits = 0;
-    std::array<std::uint8_t, kChunk> textPass{};
     const std::uint32_t count = index.count();
     if (first <= last && first < count) {
         const std::uint32_t stop = std::min(last, count - 1);
-        for (std::uint32_t c = first; c <= stop && hits < limit; c += kChunk) {
-            const std::uint32_t n = std::min(kChunk, stop - c + 1);
-            if (scan.hasText()) scan.textTest(c, n, textPass.data());
-            for (std::uint32_t k = 0; k < n && hits < limit; ++k) {
-                const std::uint32_t i = c + k;
-                ++counters.scanned;
-                if (!scan.statusPasses(i) || (scan.hasText() && !textPass[k])) continue;
-                ++counters.textMatches;
-                if (!scan.numericPasses(i)) continue;
-                ++counters.numericMatches;
-                results.positions[static_cast<std::size_t>(hits++)] = static_cast<std::uint16_t>(i);
-            }
-            if (stop - c < kChunk) break;  // the last chunk; also keeps c from running past the end
+        for (std::uint32_t i = first; i <= stop && hits < limit; ++i) {
+            ++counters.scanned;
+            if (!scan.statusPasses(i) || !scan.textPasses(i)) continue;
+            ++counters.textMatches;
+            if (!scan.numericPasses(i)) continue;
+            ++counters.numericMatches;
+            results.positions[static_cast<std::size_t>(hits++)] = static_cast<std::uint16_t>(i);
         }
     }
     // Positions at or beyond the count are all-zero records (status 0 always passes): all alike, so they

@@ -7,9 +7,12 @@
 // What it holds per record:
 // - the status byte;
 // - the searched texts folded for the word test (upper case, blanks deleted), each field ended by a zero
-//   byte so that no word is found across two fields;
+//   byte so that no word is found across two fields, and a 128-bit mask of the characters and character
+//   pairs they hold: a word whose mask is not covered cannot be in the record, so most records are passed
+//   over without looking at their texts;
 // - the same texts upper-cased with their blanks, for the unit test, and the numbers found in front of
-//   a place where a unit may start (the only places where a unit can have a value), already converted;
+//   a place where a unit may start (the only places where a unit can have a value), already converted,
+//   with a 64-bit mask of the characters found at those places;
 // - the three dimensions.
 // Criteria the form cannot answer (a word or unit holding a zero byte, a unit starting with a number
 // character) are answered from the record bytes by the reference matcher, so no case is left out.
@@ -58,13 +61,16 @@ class SearchIndex final {
     std::shared_ptr<const FileView> m_records;
     std::uint32_t m_count = 0;
     std::vector<std::uint8_t> m_status;
-    std::string m_folded;                            // folded fields, each ended by '\0', records one after another
-    std::vector<std::uint32_t> m_foldedStart;        // count + 1 offsets into m_folded
-    std::array<std::uint32_t, 256> m_foldedBytes{};  // how often each byte occurs in m_folded
-    std::string m_upper;                             // upper-cased fields, each ended by '\0'
+    std::string m_folded;                      // folded fields, each ended by '\0', records one after another
+    std::vector<std::uint32_t> m_foldedStart;  // count + 1 offsets into m_folded
+    std::vector<std::array<std::uint64_t, 2>> m_textMask;  // characters and pairs of the folded texts
+    std::string m_upper;                                   // upper-cased fields, each ended by '\0'
     std::vector<Candidate> m_candidates;
+    std::string m_candidateFirst;                 // Candidate::first of m_candidates, scanned without touching the rest
     std::vector<std::uint32_t> m_candidateStart;  // count + 1 offsets into m_candidates
+    std::vector<std::uint64_t> m_unitMask;        // bit (first & 63) of each candidate's first character
     std::vector<std::array<double, 3>> m_dimensions;
+    std::vector<std::uint8_t> m_hasDimensions;  // all three dimensions above 0 (no other record fits)
 };
 
 // As searchRange / searchAll of search_scan.h, with the same results and counters, on the prepared form.
