@@ -1,6 +1,6 @@
 // The application's state for one run: settings, file set, trace, catalogue and the subsystem sessions.
 // The main window owns one instance. Each subsystem keeps its own state and files in its session (search:
-// SearchSession); the stock files below move into stock keeping's session the same way.
+// SearchSession; stock keeping: StockSession with My Articles, the booking files and the current documents).
 #pragma once
 
 #include <memory>
@@ -17,6 +17,7 @@
 #include "catalogue/catalogue.h"
 #include "search/search_session.h"
 #include "settings/settings_record.h"
+#include "stock/stock_session.h"
 
 namespace kvx {
 
@@ -39,21 +40,10 @@ class AppState final {
     CostCentres costCentres;
 
     // User files kept open for random access.
-    RecordFile myArticles;
-    RecordFile orders;
-    RecordFile demand;
-    RecordFile consumption;
-    RecordFile calculations;
     RecordFile internetAddresses;
 
     SearchSession search;
-
-    BlockFile directOrder;
-    // The current order: a record of bestell.dat held in memory, written back at its number.
-    std::uint16_t currentOrderNumber = 0;
-    Bytes currentOrder;
-    bool currentOrderLoaded = false;
-    bool currentOrderChanged = false;
+    StockSession stock;
 
     bool forcedClose = false;
     int startupPhase = 2;

@@ -41,14 +41,10 @@ bool loadUserData(AppState& app, UserInterface& ui) {
     if (ok) {
         app.costCentres.load(fs, app.files.costCentres);
         app.search.load();
-        ok = openUserFile(app.myArticles, ui) && openUserFile(app.orders, ui) && openUserFile(app.demand, ui) &&
-             openUserFile(app.consumption, ui) && openUserFile(app.calculations, ui);
-    }
-    if (ok) {
-        loadBlockFile(fs, app.files.directOrder, kBookingDocumentSize, app.directOrder);
-        const std::uint16_t current = app.currentOrderNumber = app.settings.currentOrder();
-        app.currentOrderLoaded = current < app.orders.count();
-        if (app.currentOrderLoaded) app.orders.read(current, app.currentOrder);
+        // Stock keeping settles an interrupted change first, then opens its files; a file it can neither open
+        // nor create is reported and the program goes on without it.
+        for (const std::string& message : app.stock.open()) ui.error(message);
+        app.stock.loadCurrentDocuments(app.settings.currentOrder());
         ok = openUserFile(app.internetAddresses, ui);
     }
     if (!ok) {
@@ -81,17 +77,12 @@ void writeBackAndClose(AppState& app, UserInterface& ui) {
     // A step whose file failed to close is still closed: nothing is left open at the end.
     FileSystem& fs = app.fs();
     step([&] { app.catalogue.close(); });
-    step([&] { app.myArticles.closeOrThrow(); });
-    step([&] { app.consumption.closeOrThrow(); });
-    step([&] { app.demand.closeOrThrow(); });
-    step([&] { app.calculations.closeOrThrow(); });
     step([&] {
-        if (!app.currentOrderChanged) return;
-        app.currentOrderChanged = false;
-        // A number the file cannot take is reported like any failed write, not skipped in silence.
-        app.orders.writeOrThrow(app.currentOrderNumber, app.currentOrder);
+        // The changed current documents (orders, demand, consumption, calculations, direct order) as one change.
+        const StockWriteResult w = app.stock.writeBackAllCurrent();
+        if (!w.message.empty()) ui.error(w.message);
     });
-    step([&] { app.orders.closeOrThrow(); });
+    step([&] { saved(app.stock.close(error)); });
     step([&] {
         if (app.costCentres.changed()) saved(app.costCentres.save(fs, app.files.costCentres, error));
     });
@@ -99,14 +90,13 @@ void writeBackAndClose(AppState& app, UserInterface& ui) {
     step([&] { app.search.parameters.closeOrThrow(); });
     step([&] {
         if (!app.settings.dirty()) return;
-        app.settings.setCurrentOrder(app.currentOrderNumber);
+        app.settings.setCurrentOrder(static_cast<std::uint16_t>(app.stock.current(BookingFile::Orders).number));
         if (app.settings.save(fs, error))
             app.settings.setDirty(false);
         else
             ui.error(error);
     });
     step([&] { saved(app.search.saveIndex(error)); });
-    step([&] { saved(saveBlockFile(fs, app.files.directOrder, app.directOrder, error)); });
     step([&] { app.internetAddresses.closeOrThrow(); });
     app.trace.close();
 }

@@ -70,8 +70,9 @@ tfzgwwindow::tfzgwwindow(FileSystem& fs, const Clock& clock, const std::string& 
       m_app(std::make_unique<AppState>(fs, clock, programDir)),
       m_ui(this),
       m_searchDialogs(this),
+      m_stockDialogs(this),
       m_port(std::make_unique<Port>(*this)),
-      m_dispatcher(std::make_unique<Dispatcher>(*m_app, m_ui, m_searchDialogs, *m_port)),
+      m_dispatcher(std::make_unique<Dispatcher>(*m_app, m_ui, m_searchDialogs, m_stockDialogs, *m_port)),
       m_options(options) {
     m_app->trace.line(m_app->trace.windowFlag, "tfzgwwindow.createnew start");
     tcreateactions();

@@ -15,6 +15,7 @@
 #include "app/ui/qt_user_interface.h"
 #include "framework/ko_window.h"
 #include "search/ui/qt_search_dialogs.h"
+#include "stock/ui/qt_stock_dialogs.h"
 
 namespace kvx {
 
@@ -50,6 +51,8 @@ class tfzgwwindow final : public TKowindow {
     // ---- for the script driver ----
     // what = view | status | menu | tree | info | settings | files | all
     QStringList describe(const QString& what);
+    // Every field of record `n` of a stock file ("artikel.dat", "bestell.dat", ...) as it is stored now.
+    QStringList describeRecord(const QString& file, std::uint32_t n);
     // Clicks the tree node with that datum, or the first whose text starts with the argument.
     bool scriptSelectTree(const QString& argument, QString& error);
     // Clicks row `row` (0-based) of the visible list.
@@ -102,6 +105,7 @@ class tfzgwwindow final : public TKowindow {
     std::unique_ptr<AppState> m_app;
     QtUserInterface m_ui;
     QtSearchDialogs m_searchDialogs;
+    QtStockDialogs m_stockDialogs;
     std::unique_ptr<Port> m_port;
     std::unique_ptr<Dispatcher> m_dispatcher;
     Options m_options;

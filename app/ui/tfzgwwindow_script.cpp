@@ -68,6 +68,15 @@ QStringList tfzgwwindow::describeView() const {
     return out;
 }
 
+QStringList tfzgwwindow::describeRecord(const QString& file, std::uint32_t n) {
+    QStringList out{QStringLiteral("record %1 of %2").arg(n).arg(file)};
+    (void)reportingIoErrors([&] {  // a read error is shown like any other
+        for (const std::string& line : m_app->stock.describeRecord(file.toStdString(), n))
+            out << QStringLiteral("  ") + QString::fromStdString(line);
+    });
+    return out;
+}
+
 QStringList tfzgwwindow::describe(const QString& what) {
     QStringList out;
     const bool all = what == QStringLiteral("all");

@@ -114,6 +114,17 @@ bool FakeUi::editStatusFilter(std::array<std::uint8_t, 5>& filter) {
     return true;
 }
 
+bool FakeUi::editMyArticle(MyArticleRecord& record, const MyArticleEntryRequest& request) {
+    lastEntryRequest = request;
+    Answer a = next("entry dialog " + request.caption);
+    const auto* answer = std::get_if<EntryDialogAnswer>(&a);
+    MyArticleRecord copy = record;
+    const bool ok = answer != nullptr && answer->edit(copy);
+    log.push_back("dialog: " + request.caption + (ok ? " -> OK" : " -> Abbruch"));
+    if (ok) record = copy;
+    return ok;
+}
+
 std::vector<std::string> FakeUi::linesStartingWith(const std::string& prefix) const {
     std::vector<std::string> out;
     for (const auto& l : log)

@@ -11,6 +11,7 @@
 
 #include "base/user_interface.h"
 #include "search/search_dialogs.h"
+#include "stock/stock_dialogs.h"
 
 namespace kvx::test {
 
@@ -21,13 +22,20 @@ struct SearchDialogAnswer {
     std::function<bool(SearchParameterSet&, SearchDialogContext&)> edit;
 };
 using FilterAnswer = std::array<std::uint8_t, 5>;
-using Answer = std::variant<bool, std::int32_t, std::string, Cancel, SearchDialogAnswer, FilterAnswer>;
+// The article entry dialog takes an edit of the record (its result is the dialog's OK); the request it was
+// opened with is kept in `lastEntryRequest`.
+struct EntryDialogAnswer {
+    std::function<bool(MyArticleRecord&)> edit;
+};
+using Answer =
+    std::variant<bool, std::int32_t, std::string, Cancel, SearchDialogAnswer, FilterAnswer, EntryDialogAnswer>;
 
-class FakeUi final : public UserInterface, public SearchDialogs {
+class FakeUi final : public UserInterface, public SearchDialogs, public StockDialogs {
   public:
     std::deque<Answer> answers;
     std::vector<std::string> log;  // "info: ...", "error[title]: ...", "ask: ... -> yes", ...
     FileRequest lastFileRequest;   // the last file choice asked for
+    MyArticleEntryRequest lastEntryRequest;
 
     void inform(const std::string& text) override { log.push_back("info: " + text); }
     void error(const std::string& text, const std::string& title) override {
@@ -47,6 +55,7 @@ class FakeUi final : public UserInterface, public SearchDialogs {
     ShellResult shellOpen(const std::string& target) override;
     bool editSearchParameters(SearchParameterSet& set, SearchDialogContext& context) override;
     bool editStatusFilter(std::array<std::uint8_t, 5>& filter) override;
+    bool editMyArticle(MyArticleRecord& record, const MyArticleEntryRequest& request) override;
 
     // Lines logged that start with `prefix`.
     std::vector<std::string> linesStartingWith(const std::string& prefix) const;
