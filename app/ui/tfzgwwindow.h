@@ -89,6 +89,10 @@ class tfzgwwindow final : public TKowindow {
     bool portLeaveView();
     void showListControl(int kind, bool withTree);
     void hideListControl();
+    void showPageBesideListControl(const TextPage& page, int kind);
+    // Puts `pane` (the tree or the document page) on the splitter's left side.
+    void showBesideList(QWidget* pane);
+    bool pageBesideList() const;
     int visibleListKind() const;
     int lastListKindOf(int view) const;
     void fillListControl(const ListContent& content);
@@ -115,6 +119,7 @@ class tfzgwwindow final : public TKowindow {
     std::array<QFont, 5> m_fonts;
     QWidget* m_client = nullptr;
     ViewCanvas* m_canvas = nullptr;
+    ViewCanvas* m_documentCanvas = nullptr;  // the page of a document view, beside the list
     tkosplitter* m_splitter = nullptr;
     tkotreeview* m_tree = nullptr;
     tkolistview* m_list = nullptr;

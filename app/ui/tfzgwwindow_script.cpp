@@ -47,6 +47,10 @@ QStringList tfzgwwindow::describeView() const {
                    .arg(m_list->rowCount())
                    .arg(m_dispatcher->refill().pending(kind) ? QStringLiteral(", refill pending") : QString());
         for (const QString& line : m_list->stateText().split(QLatin1Char('\n'), Qt::SkipEmptyParts)) out << line;
+        if (pageBesideList()) {
+            out << QStringLiteral("page beside the list");
+            out << pageLines(m_documentCanvas->page(), viewNumber());
+        }
         return out;
     }
     if (const auto& start = m_canvas->startPage()) {
