@@ -4,13 +4,9 @@
 namespace kvx {
 
 AppState::AppState(FileSystem& fs, const Clock& clock, std::string programDir)
-    : myArticles(fs, files.myArticles, kMyArticleRecordSize),
-      orders(fs, files.orders, kBookingDocumentSize),
-      demand(fs, files.demand, kBookingDocumentSize),
-      consumption(fs, files.consumption, kBookingDocumentSize),
-      calculations(fs, files.calculations, kBookingDocumentSize),
-      search(fs, clock, settings, catalogue, SearchFileNames{files.searchParameters, files.searchIndex}),
+    : search(fs, clock, settings, catalogue, SearchFileNames{files.searchParameters, files.searchIndex}),
       settingsSession(fs, settings, files.internetAddresses),
+      stock(fs, clock, settings, catalogue, FileSet::kUserDir, files.directOrder),
       m_fs(fs),
       m_clock(clock),
       m_programDir(std::move(programDir)) {

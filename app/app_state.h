@@ -1,7 +1,7 @@
 // The application's state for one run: settings, file set, trace, catalogue and the subsystem sessions.
 // The main window owns one instance. Each subsystem keeps its own state and files in its session (search:
-// SearchSession, settings: SettingsSession with inetadr.dat); the stock files below move into stock
-// keeping's session the same way.
+// SearchSession; settings: SettingsSession with inetadr.dat; stock keeping: StockSession with My Articles, the
+// booking files and the current documents).
 #pragma once
 
 #include <memory>
@@ -19,6 +19,7 @@
 #include "search/search_session.h"
 #include "settings/settings_record.h"
 #include "settings/settings_session.h"
+#include "stock/stock_session.h"
 
 namespace kvx {
 
@@ -41,22 +42,10 @@ class AppState final {
     CostCentres costCentres;
 
     // User files kept open for random access.
-    RecordFile myArticles;
-    RecordFile orders;
-    RecordFile demand;
-    RecordFile consumption;
-    RecordFile calculations;
-
     SearchSession search;
     // The settings dialogs' session: the block above and inetadr.dat.
     SettingsSession settingsSession;
-
-    BlockFile directOrder;
-    // The current order: a record of bestell.dat held in memory, written back at its number.
-    std::uint16_t currentOrderNumber = 0;
-    Bytes currentOrder;
-    bool currentOrderLoaded = false;
-    bool currentOrderChanged = false;
+    StockSession stock;
 
     bool forcedClose = false;
     int startupPhase = 2;

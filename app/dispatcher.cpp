@@ -3,21 +3,24 @@
 
 #include "app/catalogue_commands.h"
 #include "app/pending_command_rows.h"
-#include "app/user_files.h"
 #include "base/command_numbers.h"
 #include "base/cp1252.h"
 #include "catalogue/article_pages.h"
 #include "search/search_command_table.h"
 #include "settings/settings_command_table.h"
+#include "stock/stock_command_table.h"
 
 namespace kvx {
 
 Dispatcher::Dispatcher(AppState& app, UserInterface& ui, SearchDialogs& searchDialogs, SettingsDialogs& settingsDialogs,
+                       StockDialogs& stockDialogs,
                        WindowPort& window)
     : m_app(app), m_ui(ui), m_window(window) {
     m_commands.add(ownCommandRows());
     m_commands.add(searchCommandRows({app.search, ui, searchDialogs, window, m_refill, m_range}));
     m_commands.add(settingsCommandRows({app.settingsSession, ui, settingsDialogs, window, m_refill}));
+    m_commands.add(
+        stockCommandRows({app.stock, ui, stockDialogs, window, m_refill, [this] { return m_currentArticle; }}));
     m_commands.add(pendingCommandRows());
     for (PaintedViewSource& source : settingsPaintedViews(app.settingsSession))
         m_paintedViews[source.view] = std::move(source);
@@ -87,7 +90,11 @@ void Dispatcher::showCurrentView() {
 }
 
 void Dispatcher::leaveView() {
-    // Nothing of the views left here keeps data of its own to write back yet.
+    // A document view hands its current document back to its file.
+    if (const std::optional<BookingFile> kind = documentOfView(m_window.currentView())) {
+        const StockWriteResult w = m_app.stock.writeBackCurrent(*kind);
+        if (!w.message.empty()) m_ui.error(w.message);
+    }
     if (!m_window.leaveView()) return;
     showCurrentView();
 }
@@ -111,6 +118,8 @@ ListContent Dispatcher::listContent(int kind) const {
     ListContent content;
     content.kind = kind;
     if (kind == kSearchList) return searchListContent(m_app.search);
+    if (kind == kMyArticlesList)
+        return myArticlesListContent(m_app.stock, m_app.catalogue.groups(), m_app.settings.netPrices());
     if (kind != kCatalogueList || !m_app.catalogue.isLoaded()) return content;
     const bool net = m_app.settings.netPrices();
     content.columns = listColumns(kind, net);
@@ -193,8 +202,13 @@ void Dispatcher::onListRow(int kind, long n, RowClick click) {
         if (!m_app.catalogue.articles().isSelectable(n)) return;
         m_currentArticle = static_cast<ArticleNumber>(n);
         if (click == RowClick::Right) showCataloguePage(m_currentArticle);
+    } else if (kind == kMyArticlesList) {
+        if (n < 0 || static_cast<unsigned long>(n) >= m_app.stock.myArticleCount()) return;
+        m_app.stock.setCurrentMyArticle(static_cast<std::uint32_t>(n));
+        // The entry's information page comes with the reports.
+        if (click != RowClick::Click && m_window.currentView() != 5) m_window.notImplemented();
     }
-    // My Articles, orders and bookings keep their own current entries with their lists.
+    // Orders and bookings keep their own current entries with their lists.
 }
 
 void Dispatcher::showCataloguePage(ArticleNumber n) {
@@ -277,8 +291,9 @@ void Dispatcher::showSystemInformation() {
 }
 
 void Dispatcher::deleteUserFiles() {
-    // Each file that could not be replaced has been reported by name; the lists show what the files hold.
-    (void)kvx::deleteUserFiles(m_app, m_ui);
+    // All five files and the direct order as one change: after a failure they hold what they held before.
+    const StockWriteResult w = m_app.stock.deleteUserFiles();
+    if (!w.message.empty()) m_ui.error(w.message);
     for (int kind : {kMyArticlesList, kOrdersList, kDemandList, kConsumptionList}) m_refill.request(kind);
     m_window.repaint();
 }

@@ -19,13 +19,14 @@
 #include "catalogue/group_tree.h"
 #include "search/search_dialogs.h"
 #include "settings/settings_dialogs.h"
+#include "stock/my_article_commands.h"
+#include "stock/stock_dialogs.h"
 
 namespace kvx {
 
 inline constexpr const char* kDefaultDistributorAddress = "https://www.zelvo.de";
 inline constexpr const char* kOnlineCataloguePath = "/Katalog/v2de.shtml";
 inline constexpr const char* kOnlinePicturesPath = "/bilder/";
-inline constexpr const char* kAskInternet = "Internetverbindung erforderlich. Fortsetzen?";
 inline constexpr const char* kManualFile = "K-VANEX.PDF";
 
 enum class RowClick { Click, Right, Double };
@@ -33,6 +34,7 @@ enum class RowClick { Click, Right, Double };
 class Dispatcher final {
   public:
     Dispatcher(AppState& app, UserInterface& ui, SearchDialogs& searchDialogs, SettingsDialogs& settingsDialogs,
+               StockDialogs& stockDialogs,
                WindowPort& window);
     Dispatcher(const Dispatcher&) = delete;
     Dispatcher& operator=(const Dispatcher&) = delete;

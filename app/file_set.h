@@ -27,7 +27,7 @@ struct FileSet {
     std::string internetAddresses = "inetadr.dat";
 };
 
-// Record sizes of the user files.
+// Record sizes of the user files (My Articles and the booking documents: stock/).
 inline constexpr std::size_t kMyArticleRecordSize = 819;
 inline constexpr std::size_t kBookingDocumentSize = 8016;
 inline constexpr std::size_t kCostCentreRecordSize = 21;

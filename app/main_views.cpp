@@ -9,6 +9,7 @@
 #include "base/date_number.h"
 #include "base/system_info.h"
 #include "search/search_commands.h"
+#include "stock/my_article_commands.h"
 
 namespace kvx {
 
@@ -28,6 +29,7 @@ int listKindOfView(int view) {
 
 std::vector<ListColumn> listColumns(int kind, bool netPrices) {
     if (kind == kSearchList) return searchResultColumns(netPrices);
+    if (kind == kMyArticlesList) return myArticlesColumns(netPrices);
     return kind == kCatalogueList ? catalogueListColumns(netPrices) : std::vector<ListColumn>{};
 }
 
@@ -71,10 +73,12 @@ StartPage startPage(const AppState& app) {
     if (app.settings.stockMode()) {
         TextPage& block = page.stockBlock;
         block.put(2, 12, "Meine Artikel:");
-        const std::pair<const char*, int> counts[] = {{"Artikel", app.myArticles.count()},
-                                                      {"Bestellungen", app.orders.count()},
-                                                      {"Bedarfbuchungen", app.demand.count()},
-                                                      {"Verbrauchbuchungen", app.consumption.count()}};
+        const StockSession& stock = app.stock;
+        const std::pair<const char*, std::uint32_t> counts[] = {
+            {"Artikel", stock.myArticleCount()},
+            {"Bestellungen", stock.documentCount(BookingFile::Orders)},
+            {"Bedarfbuchungen", stock.documentCount(BookingFile::Demand)},
+            {"Verbrauchbuchungen", stock.documentCount(BookingFile::Consumption)}};
         int line = 13;
         for (const auto& [label, count] : counts) {
             block.put(6, line, label);

@@ -5,17 +5,6 @@
 
 namespace kvx {
 
-namespace {
-
-// Opens a user file, creating it empty when it cannot be opened. False after the "nicht anlegbar" message.
-bool openUserFile(RecordFile& file, UserInterface& ui) {
-    if (file.open() || file.openOrCreate()) return true;
-    ui.error("Die Datei " + file.path() + " ist nicht anlegbar!");
-    return false;
-}
-
-}  // namespace
-
 void loadSettings(AppState& app) {
     app.settings.load(app.fs(), app.programDir());
 }
@@ -41,14 +30,10 @@ bool loadUserData(AppState& app, UserInterface& ui) {
     if (ok) {
         app.costCentres.load(fs, app.files.costCentres);
         app.search.load();
-        ok = openUserFile(app.myArticles, ui) && openUserFile(app.orders, ui) && openUserFile(app.demand, ui) &&
-             openUserFile(app.consumption, ui) && openUserFile(app.calculations, ui);
-    }
-    if (ok) {
-        loadBlockFile(fs, app.files.directOrder, kBookingDocumentSize, app.directOrder);
-        const std::uint16_t current = app.currentOrderNumber = app.settings.currentOrder();
-        app.currentOrderLoaded = current < app.orders.count();
-        if (app.currentOrderLoaded) app.orders.read(current, app.currentOrder);
+        // Stock keeping settles an interrupted change first, then opens its files; a file it can neither open
+        // nor create is reported and the program goes on without it.
+        for (const std::string& message : app.stock.open()) ui.error(message);
+        app.stock.loadCurrentDocuments(app.settings.currentOrder());
         ok = app.settingsSession.openInternetAddresses();
         if (!ok) ui.error("Die Datei " + app.files.internetAddresses + " ist nicht anlegbar!");
     }
@@ -82,17 +67,12 @@ void writeBackAndClose(AppState& app, UserInterface& ui) {
     // A step whose file failed to close is still closed: nothing is left open at the end.
     FileSystem& fs = app.fs();
     step([&] { app.catalogue.close(); });
-    step([&] { app.myArticles.closeOrThrow(); });
-    step([&] { app.consumption.closeOrThrow(); });
-    step([&] { app.demand.closeOrThrow(); });
-    step([&] { app.calculations.closeOrThrow(); });
     step([&] {
-        if (!app.currentOrderChanged) return;
-        app.currentOrderChanged = false;
-        // A number the file cannot take is reported like any failed write, not skipped in silence.
-        app.orders.writeOrThrow(app.currentOrderNumber, app.currentOrder);
+        // The changed current documents (orders, demand, consumption, calculations, direct order) as one change.
+        const StockWriteResult w = app.stock.writeBackAllCurrent();
+        if (!w.message.empty()) ui.error(w.message);
     });
-    step([&] { app.orders.closeOrThrow(); });
+    step([&] { saved(app.stock.close(error)); });
     step([&] {
         if (app.costCentres.changed()) saved(app.costCentres.save(fs, app.files.costCentres, error));
     });
@@ -100,14 +80,13 @@ void writeBackAndClose(AppState& app, UserInterface& ui) {
     step([&] { app.search.parameters.closeOrThrow(); });
     step([&] {
         if (!app.settings.dirty()) return;
-        app.settings.setCurrentOrder(app.currentOrderNumber);
+        app.settings.setCurrentOrder(static_cast<std::uint16_t>(app.stock.current(BookingFile::Orders).number));
         if (app.settings.save(fs, error))
             app.settings.setDirty(false);
         else
             ui.error(error);
     });
     step([&] { saved(app.search.saveIndex(error)); });
-    step([&] { saved(saveBlockFile(fs, app.files.directOrder, app.directOrder, error)); });
     step([&] { app.settingsSession.closeInternetAddresses(); });
     app.trace.close();
 }

@@ -88,6 +88,10 @@ class ViewPort {
     // Shows the list control of `kind`, creating it anew when the current one has another kind; the group
     // tree and the splitter are shown beside it with `withTree`.
     virtual void showList(int kind, bool withTree) = 0;
+    // The document views (an order, a demand or consumption booking, a calculation being edited): `page` is
+    // painted on the left, in the detail font with line selection, and the list of `kind` (My Articles) is shown
+    // beside it. Called again, it replaces the page. Leaving the mode: showList or hideList.
+    virtual void showPageBesideList(const TextPage& page, int kind) = 0;
     // Hides list and tree: the painted view is shown.
     virtual void hideList() = 0;
     // Kind of the list control while it is shown, else kNoList.

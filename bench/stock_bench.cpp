@@ -15,6 +15,7 @@
 
 #include "base/clock.h"
 #include "base/file_system.h"
+#include "stock/my_article_commands.h"
 #include "stock/stock_session.h"
 
 namespace {
@@ -126,6 +127,20 @@ void BM_LoadArticleIndex(benchmark::State& state) {
     state.counters["records"] = records;
 }
 BENCHMARK(BM_LoadArticleIndex)->Arg(10000)->Arg(65535)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The My Articles list (kind 4) filled from the file: every record read and turned into its 15 cells.
+void BM_FillMyArticlesList(benchmark::State& state) {
+    const auto records = static_cast<std::uint32_t>(state.range(0));
+    prepareFiles(records);
+    Session s;
+    for (auto _ : state) {
+        const ListContent content = myArticlesListContent(s.session, s.catalogue.groups(), false);
+        if (content.rows.size() != records) state.SkipWithError("rows");
+        benchmark::DoNotOptimize(content.rows.data());
+    }
+    state.counters["records"] = records;
+}
+BENCHMARK(BM_FillMyArticlesList)->Arg(10000)->Arg(65535)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Writes the bytes the insertion writes into the data files, in place, and syncs each file.
 void insertionFloor(std::uint32_t records) {

@@ -37,9 +37,18 @@ struct HistoryLayout {
 };
 constexpr HistoryLayout kSearchWords{3362, 1262, 100, 20};
 constexpr HistoryLayout kSearchUnits{6026, 6038, 40, 10};
+constexpr HistoryLayout kEntryLinks{SettingsRecord::kEntryHistoryCount, SettingsRecord::kEntryHistory, 20, 120};
 
 const HistoryLayout& layoutOf(SettingsRecord::History history) {
-    return history == SettingsRecord::History::SearchWords ? kSearchWords : kSearchUnits;
+    switch (history) {
+        case SettingsRecord::History::SearchWords:
+            return kSearchWords;
+        case SettingsRecord::History::SearchUnits:
+            return kSearchUnits;
+        case SettingsRecord::History::EntryLinks:
+            break;
+    }
+    return kEntryLinks;
 }
 
 }  // namespace

@@ -127,8 +127,8 @@ class SettingsRecord final {
     void setFont(FontSlot slot, const FontDescription& font);
 
     // The histories kept in the block, most recent first: the search dialog's words (100 entries of 20
-    // characters) and units (40 of 10).
-    enum class History { SearchWords, SearchUnits };
+    // characters) and units (40 of 10), and the article entry dialog's recent links (20 of 120).
+    enum class History { SearchWords, SearchUnits, EntryLinks };
     static int historyCapacity(History history);
     static std::size_t historyTextCapacity(History history);
     // The stored count, clamped to the capacity (a damaged block cannot index past the table).

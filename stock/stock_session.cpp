@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/io_error.h"
+#include "stock/record_dump.h"
 
 namespace kvx {
 
@@ -156,6 +157,17 @@ std::optional<MyArticleRecord> StockSession::readMyArticle(std::uint32_t n) {
     return MyArticleRecord::decode(readRecord(m_myArticles, n));
 }
 
+void StockSession::forEachMyArticle(const std::function<void(std::uint32_t, const MyArticleRecord&)>& each) {
+    if (!m_myArticles.file) return;
+    for (std::uint32_t first = 0; first < m_myArticles.count; first += kRenumberBlock) {
+        const std::uint32_t n = std::min(kRenumberBlock, m_myArticles.count - first);
+        const Bytes block = readRecord(m_myArticles, first, n);
+        for (std::uint32_t i = 0; i < n; ++i)
+            each(first + i, MyArticleRecord::decode(block.data() + std::size_t{i} * MyArticleRecord::kSize,
+                                                    MyArticleRecord::kSize));
+    }
+}
+
 std::string StockSession::myArticleName(std::uint32_t n) {
     return kvx::myArticleName(readMyArticle(n), n);
 }
@@ -300,6 +312,11 @@ InsertResult StockSession::insertMyArticle(const MyArticleRecord& record) {
         result.message = "Meine Artikel ist voll: " + m_myArticles.path + " hält höchstens 65535 Artikel.";
         return result;
     }
+    // The documents held in memory go to their files first, so that the renumbering below covers them too.
+    if (const StockWriteResult saved = writeBackAllCurrent(); !saved.ok) {
+        result.message = saved.message;
+        return result;
+    }
     const std::uint32_t r = m_index.empty() ? 0 : m_index.insertionPoint(record.articleNumber) - 1;
     ChangeSet change;
     try {
@@ -314,6 +331,12 @@ InsertResult StockSession::insertMyArticle(const MyArticleRecord& record) {
     if (w.ok) {
         m_index.insert(r + 1, record.articleNumber);
         result.recordNumber = r;
+        // The same positions in memory; the files hold them renumbered already.
+        for (BookingFile bf : kRenumberedBookingFiles) {
+            CurrentDocument& c = m_current[index(bf)];
+            if (c.loaded) (void)renumberPositions(c.document, r);  // whether anything moved does not matter here
+        }
+        if (m_currentMyArticle >= r && m_currentMyArticle + 1 < m_myArticles.count) ++m_currentMyArticle;
     }
     return result;
 }
@@ -381,6 +404,12 @@ StockWriteResult StockSession::deleteUserFiles() {
     const StockWriteResult w = commitChange(change);
     if (!w.ok) return w;
     m_index.clear();
+    for (CurrentDocument& c : m_current) c = CurrentDocument{};
+    m_currentMyArticle = 0;
+    // The direct order stays current: emptied, as the file now holds it.
+    CurrentDocument& direct = m_current[index(BookingFile::DirectOrder)];
+    direct.document = BookingDocument::decode(empty);
+    direct.loaded = true;
     if (m_settings.currentOrder() != 0) {
         m_settings.setCurrentOrder(0);
         m_settings.setDirty();
@@ -393,6 +422,69 @@ StockWriteResult StockSession::deleteUserFiles() {
         if (std::string m = openFile(*f); !m.empty()) reopenMessages += (reopenMessages.empty() ? "" : "\n") + m;
     }
     return {true, w.message.empty() ? reopenMessages : w.message};
+}
+
+std::vector<std::string> StockSession::describeRecord(const std::string& fileName, std::uint32_t n) {
+    StockFile* f = nullptr;
+    if (fileName == kMyArticlesFile) f = &m_myArticles;
+    for (std::size_t i = 0; i < m_bookings.size(); ++i)
+        if (fileName == bookingFileName(static_cast<BookingFile>(i))) f = &m_bookings[i];
+    if (f == nullptr) return {"no stock file " + fileName};
+    if (!f->file) return {f->path + " is not open"};
+    if (n >= f->count)
+        return {"no record " + std::to_string(n) + " in " + f->path + " (" + std::to_string(f->count) + " records)"};
+    const Bytes bytes = readRecord(*f, n);
+    if (f == &m_myArticles) return describeMyArticleRecord(MyArticleRecord::decode(bytes));
+    return describeBookingDocument(BookingDocument::decode(bytes));
+}
+
+// ---- current documents ----
+
+StockWriteResult StockSession::writeBackCurrent(BookingFile kind) {
+    CurrentDocument& c = m_current[index(kind)];
+    if (!c.loaded || !c.changed) return {true, {}};
+    const StockWriteResult w = writeDocument(kind, c.number, c.document);
+    if (w.ok) c.changed = false;
+    return w;
+}
+
+StockWriteResult StockSession::writeBackAllCurrent() {
+    StockTransaction t;
+    for (std::size_t i = 0; i < m_current.size(); ++i) {
+        const CurrentDocument& c = m_current[i];
+        if (c.loaded && c.changed) t.documents.push_back({static_cast<BookingFile>(i), c.number, c.document});
+    }
+    if (t.documents.empty()) return {true, {}};
+    const StockWriteResult w = commit(t);
+    if (w.ok)
+        for (CurrentDocument& c : m_current) c.changed = false;
+    return w;
+}
+
+StockWriteResult StockSession::makeCurrent(BookingFile kind, std::uint32_t n) {
+    if (kind == BookingFile::DirectOrder && n != 0) return {false, "Die Datei " + path(kind) + " hat nur einen Satz."};
+    if (const StockWriteResult saved = writeBackCurrent(kind); !saved.ok) return saved;
+    CurrentDocument& c = m_current[index(kind)];
+    c.document = readOrInitialise(kind, n);
+    c.number = n;
+    c.loaded = true;
+    c.changed = false;
+    return {true, {}};
+}
+
+void StockSession::loadCurrentDocuments(std::uint32_t currentOrder) {
+    for (CurrentDocument& c : m_current) c = CurrentDocument{};
+    CurrentDocument& order = m_current[index(BookingFile::Orders)];
+    order.number = currentOrder;
+    if (std::optional<BookingDocument> d = readDocument(BookingFile::Orders, currentOrder)) {
+        order.document = *d;
+        order.loaded = true;
+    }
+    CurrentDocument& direct = m_current[index(BookingFile::DirectOrder)];
+    // A missing direct order is an empty one; it reaches the file only when it is changed.
+    direct.document =
+        readDocument(BookingFile::DirectOrder, 0).value_or(BookingDocument::decode(Bytes(BookingDocument::kSize, 0)));
+    direct.loaded = isOpen(BookingFile::DirectOrder);
 }
 
 }  // namespace kvx

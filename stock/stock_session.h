@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
@@ -87,6 +88,11 @@ class StockSession final {
     // Closes every file; false with `error` when the system reported a failure.
     [[nodiscard]] bool close(std::string& error);
 
+    const Catalogue& catalogue() const { return m_catalogue; }
+    SettingsRecord& settings() { return m_settings; }
+    const SettingsRecord& settings() const { return m_settings; }
+    const Clock& clock() const { return m_clock; }
+
     bool writesStopped() const { return m_writesStopped; }
     const std::string& journalPath() const { return m_journalPath; }
     std::string path(BookingFile file) const;
@@ -97,6 +103,9 @@ class StockSession final {
     std::uint32_t myArticleCount() const { return m_myArticles.count; }
     const ArticleIndex& index() const { return m_index; }
     std::optional<MyArticleRecord> readMyArticle(std::uint32_t n);
+    // Records first..first+count-1 (within the file), read a block at a time, handed to `each` with their
+    // number. Throws IoError when a read fails.
+    void forEachMyArticle(const std::function<void(std::uint32_t, const MyArticleRecord&)>& each);
     // The article name of record n (UTF-8), "Error DSNR" + n when it cannot be read.
     std::string myArticleName(std::uint32_t n);
     // A new record for catalogue article `a` (nothing when `a` is not selectable in the catalogue).
@@ -124,8 +133,41 @@ class StockSession final {
     std::optional<PriceData> priceDataFor(const BookingPosition& position);
 
     // "User-Files löschen": artikel.dat and the four booking files emptied, the direct order cleared, as one
-    // change; the current order number in the settings goes back to 0.
+    // change; the current order number in the settings goes back to 0, the current documents are dropped.
     [[nodiscard]] StockWriteResult deleteUserFiles();
+
+    // Every field of record n of the file named `fileName` ("artikel.dat" or a booking file name), as written
+    // there now; one line saying why when there is no such record or file. Throws IoError on a read error.
+    std::vector<std::string> describeRecord(const std::string& fileName, std::uint32_t n);
+
+    // --- current documents ---
+    // One current document per kind (order, demand, consumption, calculation, direct order), held in memory
+    // with its record number and a changed flag. Operations change `document` and call markChanged(); the
+    // document is written back when another one of its kind becomes current, when its view is left and at quit.
+    struct CurrentDocument {
+        std::uint32_t number = 0;
+        BookingDocument document;
+        bool loaded = false;  // `document` belongs at `number` (an existing record, or one to append there)
+        bool changed = false;
+    };
+    const CurrentDocument& current(BookingFile kind) const { return m_current[index(kind)]; }
+    CurrentDocument& current(BookingFile kind) { return m_current[index(kind)]; }
+    void markChanged(BookingFile kind) { m_current[index(kind)].changed = true; }
+    // Makes document n of `kind` current: a changed current document is first written back at its own number
+    // (when that fails nothing else happens and the result says why); then document n is read, or initialised
+    // when it lies beyond the end (n = count: a new document to be appended). The direct order has only n = 0.
+    [[nodiscard]] StockWriteResult makeCurrent(BookingFile kind, std::uint32_t n);
+    // Writes the current document of `kind` back when it is changed, and clears the flag.
+    [[nodiscard]] StockWriteResult writeBackCurrent(BookingFile kind);
+    // Every changed current document, as one change (before an insertion, at quit).
+    [[nodiscard]] StockWriteResult writeBackAllCurrent();
+    // Start-up: the current order is order `n` of the settings when bestell.dat has it; the direct order is
+    // record 0 of dirbest.dat, or a fresh one.
+    void loadCurrentDocuments(std::uint32_t currentOrder);
+
+    // The My Articles entry the list view last selected (record number); commands of view 4 act on it.
+    std::uint32_t currentMyArticle() const { return m_currentMyArticle; }
+    void setCurrentMyArticle(std::uint32_t n) { m_currentMyArticle = n; }
 
   private:
     struct StockFile {
@@ -157,6 +199,8 @@ class StockSession final {
     StockFile m_myArticles;
     std::array<StockFile, 5> m_bookings;
     ArticleIndex m_index;
+    std::array<CurrentDocument, 5> m_current;
+    std::uint32_t m_currentMyArticle = 0;
     bool m_writesStopped = false;
 };
 

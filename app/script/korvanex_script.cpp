@@ -2,11 +2,12 @@
 // to standard output. Exit status 0 when the script ran through, 2 when the program and the script
 // disagreed (an unanswered request, answers left over, a failed expectation), 1 on wrong usage.
 #include <QApplication>
-#include <clocale>
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
+#include <clocale>
 #include <cstdio>
+#include <memory>
 
 #include "app/script/script_session.h"
 #include "app/ui/tfzgwwindow.h"
@@ -88,9 +89,25 @@ int main(int argc, char** argv) {
     kvx::FixedClock clock(today, seconds);
     int status = 0;
     {
-        kvx::tfzgwwindow window(fs, clock, programDir.toStdString() + "/", {false});
-        session.setWindow(&window);
-        window.show();
+        auto window = std::make_unique<kvx::tfzgwwindow>(fs, clock, programDir.toStdString() + "/",
+                                                         kvx::tfzgwwindow::Options{false});
+        session.setWindow(window.get());
+        window->show();
+        // A fresh run: the old window (closed already) goes, the clock moves to the new day, a new window starts.
+        session.restart = [&](const QString& date) {
+            window.reset();
+            if (!date.isEmpty()) {
+                const QStringList p = date.split(QLatin1Char('-'));
+                const kvx::CalendarDate day{p[0].toInt(), p[1].toInt(), p[2].toInt()};
+                if (!kvx::isValidDate(kvx::encodeDate(day)))
+                    throw kvx::script::ScriptFailure("restart: no such day " + date.toStdString());
+                clock.set(day, seconds);
+            }
+            window = std::make_unique<kvx::tfzgwwindow>(fs, clock, programDir.toStdString() + "/",
+                                                        kvx::tfzgwwindow::Options{false});
+            window->show();
+            return window.get();
+        };
         try {
             session.run(*steps);
         } catch (const kvx::script::ScriptFailure& failure) {

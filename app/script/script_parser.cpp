@@ -20,6 +20,7 @@ std::optional<StepKind> actionKind(const QString& word) {
         {QStringLiteral("show"), StepKind::Show},
         {QStringLiteral("close"), StepKind::Close},
         {QStringLiteral("expect-closed"), StepKind::ExpectClosed},
+        {QStringLiteral("restart"), StepKind::Restart},
         {QStringLiteral("note"), StepKind::Note},
         {QStringLiteral("answer"), StepKind::Answer},
         {QStringLiteral("file"), StepKind::File},
@@ -144,6 +145,16 @@ std::optional<std::vector<Step>> parseScript(const QString& source, QString& err
         }
         if (step.kind == StepKind::Font && !parseFontAnswer(rest)) {
             error = QStringLiteral("line %1: font NAME SIZE [bold] [italic] or font cancel").arg(number);
+            return std::nullopt;
+        }
+        if (step.kind == StepKind::Restart && !rest.isEmpty() &&
+            !QRegularExpression(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$")).match(rest).hasMatch()) {
+            error = QStringLiteral("line %1: restart or restart YYYY-MM-DD").arg(number);
+            return std::nullopt;
+        }
+        if (step.kind == StepKind::Show && rest.startsWith(QStringLiteral("record")) &&
+            !QRegularExpression(QStringLiteral("^record [a-z]+\\.dat \\d+$")).match(rest).hasMatch()) {
+            error = QStringLiteral("line %1: show record FILE N").arg(number);
             return std::nullopt;
         }
         if (step.kind == StepKind::Command || step.kind == StepKind::Click || step.kind == StepKind::RightClick ||

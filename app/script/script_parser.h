@@ -28,7 +28,8 @@ enum class StepKind {
     Show,   // view | status | info | menu | all
     Close,  // the window's close button
     ExpectClosed,
-    Note  // a text copied into the transcript
+    Restart,  // a fresh program run in the same program directory, optionally on another day (YYYY-MM-DD)
+    Note      // a text copied into the transcript
 };
 
 // One operation inside a dialog block: set ID TEXT | check ID on|off | select ID INDEX | date ID DD.MM.YYYY |

@@ -107,11 +107,22 @@ void ScriptSession::runAction(const Step& step) {
                 return QStringLiteral("close");
             case StepKind::ExpectClosed:
                 return QStringLiteral("expect-closed");
+            case StepKind::Restart:
+                return step.text.isEmpty() ? QStringLiteral("restart") : QStringLiteral("restart ") + step.text;
             default:
                 return QStringLiteral("note ") + step.text;
         }
     }();
     say(head);
+    if (step.kind == StepKind::Restart) {
+        if (!m_window->isClosedForGood())
+            throw ScriptFailure(QStringLiteral("line %1: the window is still open; close it before a restart")
+                                    .arg(step.line)
+                                    .toStdString());
+        if (!restart) throw ScriptFailure("no restart in this driver");
+        m_window = restart(step.text);
+        return;
+    }
     if (m_window->isClosedForGood() && step.kind != StepKind::ExpectClosed && step.kind != StepKind::Note &&
         step.kind != StepKind::Show)
         throw ScriptFailure(QStringLiteral("line %1: the window is closed").arg(step.line).toStdString());
@@ -162,6 +173,12 @@ void ScriptSession::runAction(const Step& step) {
 }
 
 void ScriptSession::show(const QString& what) {
+    if (what.startsWith(QStringLiteral("record "))) {
+        const QStringList words = what.split(QLatin1Char(' '));
+        for (const QString& line : m_window->describeRecord(words.value(1), words.value(2).toUInt()))
+            say(QStringLiteral("  ") + line);
+        return;
+    }
     const QStringList parts = what.isEmpty() ? QStringList{QStringLiteral("all")} : what.split(QLatin1Char(' '));
     for (const QString& part : parts) {
         const QStringList lines = m_window->describe(part);

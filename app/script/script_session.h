@@ -5,6 +5,7 @@
 
 #include <QTextStream>
 #include <deque>
+#include <functional>
 #include <stdexcept>
 
 #include "app/script/script_parser.h"
@@ -27,6 +28,9 @@ class ScriptSession final : public ModalRunner {
     explicit ScriptSession(QTextStream& out) : m_out(out) {}
 
     void setWindow(tfzgwwindow* window) { m_window = window; }
+    // Ends the closed window's run and starts a fresh one in the same program directory, on `date`
+    // ("YYYY-MM-DD") when given; returns the new window.
+    std::function<tfzgwwindow*(const QString& date)> restart;
     // Runs every step; throws ScriptFailure.
     void run(const std::vector<Step>& steps);
 

@@ -44,6 +44,7 @@ class tfzgwwindow::Port final : public WindowPort {
     bool leaveView() override { return m_w.portLeaveView(); }
     void showList(int kind, bool withTree) override { m_w.showListControl(kind, withTree); }
     void hideList() override { m_w.hideListControl(); }
+    void showPageBesideList(const TextPage& page, int kind) override { m_w.showPageBesideListControl(page, kind); }
     int visibleListKind() const override { return m_w.visibleListKind(); }
     int lastListKindOf(int view) const override { return m_w.lastListKindOf(view); }
     void fillList(const ListContent& content) override { m_w.fillListControl(content); }
@@ -74,8 +75,10 @@ tfzgwwindow::tfzgwwindow(FileSystem& fs, const Clock& clock, const std::string& 
       m_ui(this),
       m_searchDialogs(this),
       m_settingsDialogs(this),
+      m_stockDialogs(this),
       m_port(std::make_unique<Port>(*this)),
-      m_dispatcher(std::make_unique<Dispatcher>(*m_app, m_ui, m_searchDialogs, m_settingsDialogs, *m_port)),
+      m_dispatcher(std::make_unique<Dispatcher>(*m_app, m_ui, m_searchDialogs, m_settingsDialogs, m_stockDialogs,
+                                                *m_port)),
       m_options(options) {
     m_app->trace.line(m_app->trace.windowFlag, "tfzgwwindow.createnew start");
     tcreateactions();
@@ -140,6 +143,12 @@ void tfzgwwindow::createClient() {
         guarded([&] { m_dispatcher->onTreeNode(data); });
     });
     m_tree->hide();
+    // The document page takes the tree's place in the splitter while a document view is shown.
+    m_documentCanvas = new ViewCanvas(m_client);
+    m_documentCanvas->onLineClick = [this](int line, bool dbl) {
+        guarded([&] { m_dispatcher->onPaintedLine(line, dbl); });
+    };
+    m_documentCanvas->hide();
     m_splitter = new tkosplitter(tkosplitter::Side::Left, kTreeWidth, m_client);
     m_splitter->setHandleWidth(5);
     m_list = nullptr;
@@ -334,11 +343,33 @@ void tfzgwwindow::showListControl(int kind, bool withTree) {
         m_list = list;
     }
     m_lastListKinds[viewNumber()] = kind;
+    showBesideList(m_tree);
     m_tree->setVisible(withTree);
     m_list->show();
     m_splitter->show();
     m_canvas->hide();
     m_list->setFocus();
+}
+
+void tfzgwwindow::showBesideList(QWidget* pane) {
+    if (m_splitter->indexOf(pane) == 0) return;
+    // The pane given up is hidden and kept (the splitter hands it back without a parent).
+    if (QWidget* old = m_splitter->replaceWidget(0, pane)) {
+        old->hide();
+        old->setParent(m_client);
+    }
+}
+
+void tfzgwwindow::showPageBesideListControl(const TextPage& page, int kind) {
+    showListControl(kind, false);
+    showBesideList(m_documentCanvas);
+    m_documentCanvas->setPageFont(fontOf(FontSlot::Detail));
+    m_documentCanvas->setPage(page);
+    m_documentCanvas->show();
+}
+
+bool tfzgwwindow::pageBesideList() const {
+    return !m_splitter->isHidden() && m_splitter->indexOf(m_documentCanvas) == 0;
 }
 
 void tfzgwwindow::hideListControl() {

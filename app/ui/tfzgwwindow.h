@@ -16,6 +16,7 @@
 #include "framework/ko_window.h"
 #include "search/ui/qt_search_dialogs.h"
 #include "settings/ui/qt_settings_dialogs.h"
+#include "stock/ui/qt_stock_dialogs.h"
 
 namespace kvx {
 
@@ -51,6 +52,8 @@ class tfzgwwindow final : public TKowindow {
     // ---- for the script driver ----
     // what = view | status | menu | tree | info | settings | files | all
     QStringList describe(const QString& what);
+    // Every field of record `n` of a stock file ("artikel.dat", "bestell.dat", ...) as it is stored now.
+    QStringList describeRecord(const QString& file, std::uint32_t n);
     // Clicks the tree node with that datum, or the first whose text starts with the argument.
     bool scriptSelectTree(const QString& argument, QString& error);
     // Clicks row `row` (0-based) of the visible list.
@@ -87,6 +90,10 @@ class tfzgwwindow final : public TKowindow {
     bool portLeaveView();
     void showListControl(int kind, bool withTree);
     void hideListControl();
+    void showPageBesideListControl(const TextPage& page, int kind);
+    // Puts `pane` (the tree or the document page) on the splitter's left side.
+    void showBesideList(QWidget* pane);
+    bool pageBesideList() const;
     int visibleListKind() const;
     int lastListKindOf(int view) const;
     void fillListControl(const ListContent& content);
@@ -106,6 +113,7 @@ class tfzgwwindow final : public TKowindow {
     QtUserInterface m_ui;
     QtSearchDialogs m_searchDialogs;
     QtSettingsDialogs m_settingsDialogs;
+    QtStockDialogs m_stockDialogs;
     std::unique_ptr<Port> m_port;
     std::unique_ptr<Dispatcher> m_dispatcher;
     Options m_options;
@@ -115,6 +123,7 @@ class tfzgwwindow final : public TKowindow {
     std::array<QFont, 5> m_fonts;
     QWidget* m_client = nullptr;
     ViewCanvas* m_canvas = nullptr;
+    ViewCanvas* m_documentCanvas = nullptr;  // the page of a document view, beside the list
     tkosplitter* m_splitter = nullptr;
     tkotreeview* m_tree = nullptr;
     tkolistview* m_list = nullptr;

@@ -76,6 +76,10 @@ QStringList tfzgwwindow::describeView() const {
                    .arg(m_list->rowCount())
                    .arg(m_dispatcher->refill().pending(kind) ? QStringLiteral(", refill pending") : QString());
         for (const QString& line : m_list->stateText().split(QLatin1Char('\n'), Qt::SkipEmptyParts)) out << line;
+        if (pageBesideList()) {
+            out << QStringLiteral("page beside the list");
+            out << pageLines(m_documentCanvas->page(), viewNumber());
+        }
         return out;
     }
     if (const auto& start = m_canvas->startPage()) {
@@ -104,6 +108,15 @@ QStringList tfzgwwindow::describeView() const {
     }
     if (!m_canvas->fontLines().empty()) return out;
     out << pageLines(m_canvas->page(), viewNumber());
+    return out;
+}
+
+QStringList tfzgwwindow::describeRecord(const QString& file, std::uint32_t n) {
+    QStringList out{QStringLiteral("record %1 of %2").arg(n).arg(file)};
+    (void)reportingIoErrors([&] {  // a read error is shown like any other
+        for (const std::string& line : m_app->stock.describeRecord(file.toStdString(), n))
+            out << QStringLiteral("  ") + QString::fromStdString(line);
+    });
     return out;
 }
 

@@ -54,6 +54,10 @@ class FakeWindow final : public WindowPort {
         listKind = kNoList;
         treeShown = false;
     }
+    void showPageBesideList(const TextPage& page, int kind) override {
+        showList(kind, false);
+        log.push_back("page beside list " + std::to_string(kind) + ", " + std::to_string(page.lineCount()) + " lines");
+    }
     int visibleListKind() const override { return listKind; }
     int lastListKindOf(int view) const override {
         const auto it = lastKinds.find(view);
@@ -99,7 +103,7 @@ class DispatcherTest : public ::testing::Test {
   public:
     test::FakeUi ui;
     FakeWindow window;
-    Dispatcher dispatcher{m_app, ui, ui, ui, window};
+    Dispatcher dispatcher{m_app, ui, ui, ui, ui, window};
     AppState& app() { return m_app; }
     FileSystem& fs() { return m_fs; }
     test::TempDir& dir() { return m_dir; }
@@ -108,7 +112,8 @@ class DispatcherTest : public ::testing::Test {
 TEST_F(DispatcherTest, RulesByModeAndView) {
     // Reaches: the command is passed on (to its operation, or "Feature not implemented!" while its part is
     // missing); Runs: an operation of this program ran.
-    enum Outcome { NotImplemented, Silent, Reaches, Runs };
+    // Refused: the simple-mode answer " Im einfachen Modus nicht möglich".
+    enum Outcome { NotImplemented, Silent, Reaches, Runs, Refused };
     struct Row {
         bool stock;
         int view;
@@ -126,7 +131,15 @@ TEST_F(DispatcherTest, RulesByModeAndView) {
         {false, 1, 205, Silent},
         {false, 1, 138, Silent},
         {false, 1, 150, Silent},
-        {false, 4, 127, Silent},
+        // Adding to and working on My Articles say why they do nothing in simple mode, in any view.
+        {false, 4, 127, Refused},
+        {false, 3, 126, Refused},
+        {false, 1, 151, Refused},
+        {false, 1, 144, Refused},
+        {false, 2, 155, Refused},
+        {true, 1, 127, NotImplemented},
+        {true, 3, 144, NotImplemented},
+        {true, 4, 155, Reaches},
         {true, 1, 205, Reaches},
         // The direct order is usable in simple mode: these reach their (coming) operations.
         {false, 1, 182, Reaches},
@@ -158,7 +171,7 @@ TEST_F(DispatcherTest, RulesByModeAndView) {
         const bool notImplemented = window.log == std::vector<std::string>{kNotImplemented};
         switch (row.outcome) {
             case NotImplemented:
-                EXPECT_TRUE(notImplemented);
+                EXPECT_TRUE(notImplemented) << (window.log.empty() ? "" : window.log[0]);
                 EXPECT_TRUE(ui.log.empty());
                 break;
             case Silent:
@@ -171,6 +184,10 @@ TEST_F(DispatcherTest, RulesByModeAndView) {
             case Runs:
                 EXPECT_FALSE(notImplemented);
                 EXPECT_FALSE(window.log.empty() && ui.log.empty()) << "the command did nothing";
+                break;
+            case Refused:
+                EXPECT_TRUE(window.log.empty());
+                EXPECT_EQ(ui.log, std::vector<std::string>{"info:  Im einfachen Modus nicht möglich"});
                 break;
         }
     }
@@ -193,14 +210,15 @@ TEST_F(DispatcherTest, CommandTableRulesByMode) {
     };
     for (const Row& r : rows)
         EXPECT_EQ(table.servesView(r.command, r.view, r.stock), r.served) << r.command << " in view " << r.view;
-    for (int c : {138, 150, 160, 161, 192, 205, 112, 127, 245}) EXPECT_TRUE(table.isStockOnly(c)) << c;
-    for (int c : {1, 90, 121, 142, 149, 181, 182, 183, 186, 118, 123, 124, 195, 246, 170, 248})
+    for (int c : {138, 150, 160, 161, 192, 205, 112, 245}) EXPECT_TRUE(table.isStockOnly(c)) << c;
+    for (int c : {1, 90, 121, 142, 149, 181, 182, 183, 186, 118, 123, 124, 126, 127, 144, 151, 155, 195, 246, 170, 248})
         EXPECT_FALSE(table.isStockOnly(c)) << c;
-    // The main window's own commands, search's and the settings' have operations; the stock rows have none yet.
+    // The main window's own commands, search's, the settings' and My Articles' have operations.
     for (int c : {1,   90,  91,  92,  93,  100, 121, 142, 195, 196, 199, 200, 202, 203, 204, 246, 170, 178, 179,
-                  189, 190, 247, 248, 249, 116, 123, 124, 130, 131, 132, 133, 134, 135, 137, 188, 191, 198})
+                  189, 190, 247, 248, 249, 116, 123, 124, 130, 131, 132, 133, 134, 135, 137, 188, 191, 198, 126,
+                  127, 144, 151, 155, 205})
         EXPECT_TRUE(dispatcher.hasOperation(c)) << c;
-    for (int c : {0, 112, 149, 181, 205, 242, 252, 253}) EXPECT_FALSE(dispatcher.hasOperation(c)) << c;
+    for (int c : {0, 112, 149, 181, 242, 252, 253}) EXPECT_FALSE(dispatcher.hasOperation(c)) << c;
 }
 
 TEST(CommandTable, FindsRowsAndRefusesASecondRowForANumber) {
@@ -494,6 +512,59 @@ TEST_F(DispatcherTest, ImportRebuildsTreeAndRequestsRefill) {
     EXPECT_NE(std::find(window.log.begin(), window.log.end(), "tree"), window.log.end());
     EXPECT_TRUE(dispatcher.refill().pending(kCatalogueList));
     EXPECT_TRUE(app().catalogue.isLoaded());
+}
+
+TEST_F(DispatcherTest, MyArticlesViewFromAddingToDeletingTheUserFiles) {
+    setStockMode(true);
+    ASSERT_TRUE(app().stock.open().empty());
+    app().stock.loadCurrentDocuments(0);
+    dispatcher.dispatch(205);
+    EXPECT_EQ(ui.log, std::vector<std::string>{"info:  Keine Artikel in \"Meine Artikel\""});
+    EXPECT_EQ(window.currentView(), 1);
+    // The catalogue article clicked last is added through "Zu meine Artikel".
+    window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
+    dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
+    ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord& r) {
+                      r.stock = 4;
+                      return true;
+                  }}};
+    dispatcher.dispatch(126);
+    EXPECT_EQ(app().stock.myArticleCount(), 1u);
+    dispatcher.dispatch(100);
+    dispatcher.dispatch(205);
+    EXPECT_EQ(window.currentView(), 4);
+    EXPECT_EQ(window.levels.back().path, "Meine Artikel");
+    EXPECT_EQ(window.listKind, kMyArticlesList);
+    EXPECT_FALSE(window.treeShown);
+    dispatcher.idleFill();
+    ASSERT_EQ(window.filled.rows.size(), 1u);
+    EXPECT_EQ(window.filled.rows[0].cells[1], "6");
+    EXPECT_EQ(window.filled.rows[0].cells[6], "4");
+    // Edited from the view; the list is filled again.
+    dispatcher.onListRow(kMyArticlesList, 0, RowClick::Click);
+    ui.answers = {test::EntryDialogAnswer{[](MyArticleRecord& r) {
+        r.stock = 9;
+        return true;
+    }}};
+    dispatcher.dispatch(127);
+    dispatcher.idleFill();
+    EXPECT_EQ(window.filled.rows[0].cells[6], "9");
+    // A changed current document is written back when its view is left.
+    ASSERT_TRUE(app().stock.makeCurrent(BookingFile::Demand, 0).ok);
+    app().stock.current(BookingFile::Demand).document.costCentre = 3;
+    app().stock.markChanged(BookingFile::Demand);
+    window.levels.push_back({8, 412, "Meine Artikel/Bedarf ändern"});
+    dispatcher.dispatch(100);
+    EXPECT_EQ(app().stock.documentCount(BookingFile::Demand), 1u);
+    EXPECT_EQ(app().stock.readDocument(BookingFile::Demand, 0)->costCentre, 3);
+    // "User-Files löschen" empties everything as one change and the lists follow.
+    ui.log.clear();
+    dispatcher.dispatch(246);
+    EXPECT_TRUE(ui.log.empty());
+    EXPECT_EQ(app().stock.myArticleCount(), 0u);
+    EXPECT_EQ(app().stock.documentCount(BookingFile::Demand), 0u);
+    EXPECT_TRUE(dispatcher.refill().pending(kMyArticlesList));
+    EXPECT_EQ(dir().read("dirbest.dat").size(), BookingDocument::kSize);
 }
 
 }  // namespace

@@ -38,9 +38,10 @@ TEST(StartPage, LinesFontsAndStockBlock) {
     app.settings.setCatalogueDate(1161030);
 
     app.settings.setStockMode(true);
-    ASSERT_TRUE(fs.makeDirectory(FileSet::kUserDir));
-    ASSERT_TRUE(app.myArticles.openOrCreate());
-    app.myArticles.writeOrThrow(0, Bytes(kMyArticleRecordSize, 0));
+    ASSERT_TRUE(app.stock.open().empty());
+    const std::optional<MyArticleRecord> record = app.stock.makeRecordFor(1);
+    ASSERT_TRUE(record);
+    ASSERT_TRUE(app.stock.insertMyArticle(*record).ok);
     const std::vector<std::string> lines = textFileLines(startPage(app).stockBlock);
     ASSERT_EQ(lines.size(), 16u);
     EXPECT_EQ(lines[11], " Meine Artikel:");

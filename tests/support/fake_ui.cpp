@@ -157,6 +157,17 @@ bool FakeUi::editCompanyData(CompanyData& c) {
                           c.name + "|" + c.town + "|" + c.street + "|" + c.phone + "|" + c.email, c);
 }
 
+bool FakeUi::editMyArticle(MyArticleRecord& record, const MyArticleEntryRequest& request) {
+    lastEntryRequest = request;
+    Answer a = next("entry dialog " + request.caption);
+    const auto* answer = std::get_if<EntryDialogAnswer>(&a);
+    MyArticleRecord copy = record;
+    const bool ok = answer != nullptr && answer->edit(copy);
+    log.push_back("dialog: " + request.caption + (ok ? " -> OK" : " -> Abbruch"));
+    if (ok) record = copy;
+    return ok;
+}
+
 std::vector<std::string> FakeUi::linesStartingWith(const std::string& prefix) const {
     std::vector<std::string> out;
     for (const auto& l : log)

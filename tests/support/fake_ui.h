@@ -13,6 +13,7 @@
 #include "base/user_interface.h"
 #include "search/search_dialogs.h"
 #include "settings/settings_dialogs.h"
+#include "stock/stock_dialogs.h"
 
 namespace kvx::test {
 
@@ -24,16 +25,22 @@ struct SearchDialogAnswer {
     std::function<bool(SearchParameterSet&, SearchDialogContext&)> edit;
 };
 using FilterAnswer = std::array<std::uint8_t, 5>;
+// The article entry dialog takes an edit of the record (its result is the dialog's OK); the request it was
+// opened with is kept in `lastEntryRequest`.
+struct EntryDialogAnswer {
+    std::function<bool(MyArticleRecord&)> edit;
+};
 using Answer = std::variant<bool, std::int32_t, std::string, Cancel, SearchDialogAnswer, FilterAnswer, FolderSettings,
-                            BasicSettings, ChosenFont, InternetAddress, DeliveryData, CompanyData>;
+                            BasicSettings, ChosenFont, InternetAddress, DeliveryData, CompanyData, EntryDialogAnswer>;
 
-class FakeUi final : public UserInterface, public SearchDialogs, public SettingsDialogs {
+class FakeUi final : public UserInterface, public SearchDialogs, public SettingsDialogs, public StockDialogs {
   public:
     std::deque<Answer> answers;
     std::vector<std::string> log;  // "info: ...", "error[title]: ...", "ask: ... -> yes", ...
     FileRequest lastFileRequest;   // the last file choice asked for
     NumberRequest lastNumberRequest;
     DateRequest lastDateRequest;
+    MyArticleEntryRequest lastEntryRequest;
 
     void inform(const std::string& text) override { log.push_back("info: " + text); }
     void error(const std::string& text, const std::string& title) override {
@@ -59,6 +66,7 @@ class FakeUi final : public UserInterface, public SearchDialogs, public Settings
     bool editInternetAddress(InternetAddress& entry) override;
     bool editDeliveryData(DeliveryData& data) override;
     bool editCompanyData(CompanyData& data) override;
+    bool editMyArticle(MyArticleRecord& record, const MyArticleEntryRequest& request) override;
 
     // Lines logged that start with `prefix`.
     std::vector<std::string> linesStartingWith(const std::string& prefix) const;

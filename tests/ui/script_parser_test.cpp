@@ -61,6 +61,12 @@ TEST(ScriptParser, StepsAndBlocks) {
         {"dialog\ncheck 305 on\nend\n", false},  // a block ends with press or cancel
         {"dialog\ncancel\n", false},             // and with end
         {"dialog\n# a comment inside the block\ncancel\nend\n", true},
+        {"restart\nrestart 2026-12-09\n", true},
+        {"restart morgen\n", false},
+        {"restart 9.12.2026\n", false},
+        {"show record artikel.dat 0\nshow view status\n", true},
+        {"show record artikel.dat\n", false},
+        {"show record artikel.dat erster\n", false},
     };
     for (const Row& r : rows) {
         QString error;
