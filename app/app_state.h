@@ -56,6 +56,8 @@ class AppState final {
     bool currentOrderChanged = false;
 
     bool forcedClose = false;
+    // Why settings.dat could not be read at window creation; reported by the first idle phase, which closes.
+    std::string settingsFailure;
     int startupPhase = 2;
 
   private:

@@ -107,7 +107,8 @@ void tfzgwwindow::tcreateactions() {
 void tfzgwwindow::setupwindow() {
     TKowindow::setupwindow();
     setWindowTitle(QStringLiteral("KORVANEX"));
-    loadSettings(*m_app);
+    // An unreadable settings.dat is reported by the first idle phase, which then closes the window.
+    (void)loadSettings(*m_app);
     // No style hint: with one, fontconfig picks a generic face instead of the metric twin of Arial.
     setFont(QFont(QStringLiteral("Arial"), 8));
     applyFonts();
