@@ -85,7 +85,7 @@ class SearchCommands : public ::testing::Test {
     }
     void start() {
         app = std::make_unique<AppState>(fs, clock, dir.path().string() + "/");
-        loadSettings(*app);
+        ASSERT_TRUE(loadSettings(*app));
         app->settings.setText(SettingsRecord::kTextFolder, 120, "texte/");
         app->settings.setDirty(false);  // as if settings.dat had held that folder
         ASSERT_TRUE(app->catalogue.load(fs));
@@ -263,6 +263,98 @@ TEST(SearchParameterFile, CreationFailingAfterTheChoiceIsReported) {
     storeParameterSet(app.search, ui);
     EXPECT_FALSE(app.search.state.modified);
     EXPECT_EQ(test::fileBytes(dir, "suchpar.dat").size(), 415u);
+}
+
+// Two stored sets, the second current, as settings.dat and suchpar.dat say before "Parameter speichern".
+void writeTwoStoredSets(const test::TempDir& dir, int currentSlot) {
+    std::vector<Bytes> sets;
+    for (const char* name : {"Alt0", "Alt1"}) {
+        SearchParameterSet set;
+        set.name = name;
+        sets.push_back(set.encode());
+    }
+    test::writeRecordFile(dir, "suchpar.dat", sets);
+    SettingsRecord settings;
+    settings.setSearchSet(static_cast<std::uint8_t>(currentSlot));
+    PosixFileSystem fs;
+    std::string error;
+    ASSERT_TRUE(settings.save(fs, error)) << error;
+}
+
+// What a start reads from the files: the current slot and the name of the active set.
+std::pair<int, std::string> startedSearch(const test::TempDir& dir) {
+    PosixFileSystem fs;
+    FixedClock clock{{2026, 12, 8}, 0};
+    test::FakeUi ui;
+    AppState app(fs, clock, dir.path().string() + "/");
+    EXPECT_TRUE(loadSettings(app));
+    EXPECT_TRUE(loadUserData(app, ui));
+    EXPECT_LT(app.settings.searchSet(), std::max<int>(app.search.state.storedCount, 1));
+    return {app.settings.searchSet(), app.search.state.active.name};
+}
+
+// "Parameter speichern" as a new slot with a crash at every call: a restart finds the old slot with the old
+// set or the new slot with the new set, never a slot number the file does not hold; the stored sets are whole.
+TEST(SearchParameterFile, StoreAgreesWithTheSettingsAfterACrashAtEveryCall) {
+    bool ranThrough = false;
+    for (long n = 1; !ranThrough; ++n) {
+        ASSERT_LT(n, 100);
+        test::TempDir dir;
+        test::writeSmallCatalogueFiles(dir);
+        writeTwoStoredSets(dir, 1);
+        PosixFileSystem real;
+        FaultyFileSystem fs(real);
+        FixedClock clock{{2026, 12, 8}, 0};
+        test::FakeUi ui;
+        {
+            AppState app(fs, clock, dir.path().string() + "/");
+            ASSERT_TRUE(loadSettings(app));
+            ASSERT_TRUE(app.catalogue.load(fs));
+            ASSERT_TRUE(loadUserData(app, ui));
+            ASSERT_EQ(app.search.state.active.name, "Alt1");
+            app.search.state.active.name = "Neu";
+            app.search.state.modified = true;
+            ui.answers.push_back(std::int32_t{2});  // "NEU"
+            fs.failAt(n, FaultKind::Crash);
+            try {
+                storeParameterSet(app.search, ui);
+            } catch (const IoError&) {
+                // the crash ends the command
+            }
+            ranThrough = fs.calls() < n;
+            // Also without a crash: what the command reported done must be durable.
+            fs.dropUnsyncedWrites();
+            fs.failAt(0, FaultKind::IoError);
+        }
+        SCOPED_TRACE("crash at call " + std::to_string(n));
+        const std::pair<int, std::string> started = startedSearch(dir);
+        if (ranThrough)
+            EXPECT_EQ(started, std::make_pair(2, std::string("Neu")));
+        else
+            EXPECT_TRUE(started == std::make_pair(1, std::string("Alt1")) ||
+                        started == std::make_pair(2, std::string("Neu")))
+                << started.first << " " << started.second;
+        const std::string file = test::fileBytes(dir, "suchpar.dat");
+        ASSERT_TRUE(file.size() == 2 * 415u || file.size() == 3 * 415u) << file.size();
+        EXPECT_EQ(SearchParameterSet::decode(Bytes(file.begin() + 415, file.begin() + 830)).name, "Alt1");
+    }
+}
+
+TEST(SearchParameterFile, ASlotNumberBeyondTheFileIsClampedAtStart) {
+    struct Row {
+        int slot;
+        bool fileThere;
+        int expectedSlot;
+        const char* expectedName;
+    };
+    const Row rows[] = {{1, true, 1, "Alt1"}, {2, true, 1, "Alt1"}, {255, true, 1, "Alt1"}, {7, false, 0, ""}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.slot);
+        test::TempDir dir;
+        writeTwoStoredSets(dir, r.slot);
+        if (!r.fileThere) std::filesystem::remove(dir.path() / "suchpar.dat");
+        EXPECT_EQ(startedSearch(dir), std::make_pair(r.expectedSlot, std::string(r.expectedName)));
+    }
 }
 
 TEST_F(SearchCommands, NoNewSlotBeyondWhatOneByteAddresses) {
