@@ -73,6 +73,8 @@ bool runSearch(SearchSession& s, UserInterface& ui, SearchDialogs& dialogs, bool
                          : searchRange(source, first, last, kMaxSearchHits, st.active, filter, st.results, st.counters);
     s.index.bytes = st.results.encode();
     s.index.changed = true;
+    const std::uint32_t span = all ? s.catalogue().articleCount() : (last >= first ? last - first + 1 : 0);
+    ui.status(hitCountText(hits, st.counters.scanned < span));
     // The caller fills the list right away (the dispatcher), so no refill needs to be remembered here.
     if (hits == 0) ui.inform(noHitMessage(st.active, st.description, st.counters));
     return true;
@@ -91,6 +93,12 @@ std::vector<std::string> hitCells(SearchSession& s, int k, ArticleNumber a, bool
 }
 
 }  // namespace
+
+std::string hitCountText(int hits, bool stoppedAtLimit) {
+    std::string text = std::to_string(hits) + " Treffer";
+    if (stoppedAtLimit) text += " – Suche bei " + std::to_string(hits) + " beendet";
+    return text;
+}
 
 // ---- start and save ----
 

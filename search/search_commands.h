@@ -20,6 +20,10 @@ inline constexpr const char* kSearchSavedAsText = "Suche wurde als Text gespeich
 // Slot numbers are one byte in the settings.
 inline constexpr int kMaxSearchSlots = 256;
 
+// The hint after a search: "37 Treffer", or "500 Treffer – Suche bei 500 beendet" when the hit limit ended the
+// scan before the last article.
+std::string hitCountText(int hits, bool stoppedAtLimit);
+
 // ---- start and save ----
 // Clears the active set, reads the current slot of suchpar.dat (silently nothing when the file or the slot
 // does not exist), rebuilds the description and takes the last result list from the loaded suchidx.dat. A

@@ -357,6 +357,38 @@ TEST(SearchParameterFile, ASlotNumberBeyondTheFileIsClampedAtStart) {
     }
 }
 
+// The hint after a search names the hits, and says when the limit of 500 ended the scan before the last
+// article; 500 hits ending exactly at the last article are all there is.
+TEST_F(SearchCommands, TheHintAfterASearchCountsTheHits) {
+    struct Row {
+        int articles;
+        int matching;  // the first `matching` articles carry the word
+        const char* hint;
+    };
+    const Row rows[] = {{10, 3, "status: 3 Treffer"},
+                        {600, 500, "status: 500 Treffer – Suche bei 500 beendet"},  // the rest is not scanned
+                        {500, 500, "status: 500 Treffer"},
+                        {600, 501, "status: 500 Treffer – Suche bei 500 beendet"},
+                        {10, 0, "status: 0 Treffer"}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::to_string(r.articles) + " articles, " + std::to_string(r.matching) + " matching");
+        std::vector<Bytes> recs;
+        for (int i = 0; i < r.articles; ++i) {
+            CatalogueArticle a = test::smallCatalogue().articles[static_cast<std::size_t>(i % 10)];
+            a.beschreib1 = i < r.matching ? "OPV" : "DIODE";
+            recs.push_back(a.encode());
+        }
+        test::writeRecordFile(dir, "art.dat", recs);
+        restart();
+        ui.log.clear();
+        ui.answers.push_back(typed("opv", "", 0, 0));
+        ASSERT_TRUE(searchAllArticles(app->search, ui, ui));
+        const std::vector<std::string> hints = ui.linesStartingWith("status: ");
+        ASSERT_EQ(hints.size(), 1u);
+        EXPECT_EQ(hints[0], r.hint);
+    }
+}
+
 TEST_F(SearchCommands, NoNewSlotBeyondWhatOneByteAddresses) {
     test::writeRecordFile(dir, "suchpar.dat", std::vector<Bytes>(256, Bytes(415, 0)));
     restart();
