@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QSysInfo>
@@ -178,6 +180,12 @@ void tfzgwwindow::rebuildMenu() {
     buildMainMenu(
         menuNumber(), [conditions](int number, MenuTable& table) { return fillProgramMenu(number, table, conditions); },
         0, {}, [this](int command) { dispatch(command); });
+    // A hint describes the item under the mouse; once its menu closes it describes nothing. A message written
+    // to the panel since (the hits of a search) stays.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            if (m_panels[kMessagePanel]->text() == m_menuHint) m_panels[kMessagePanel]->clear();
+        });
     repaintView();
 }
 
@@ -398,7 +406,8 @@ PlatformValues tfzgwwindow::platformValues() const {
 bool tfzgwwindow::event(QEvent* event) {
     // Menu hints go to the message panel; Qt's own status message would hide the four panels meanwhile.
     if (event->type() == QEvent::StatusTip) {
-        m_panels[kMessagePanel]->setText(QStringLiteral(" ") + static_cast<QStatusTipEvent*>(event)->tip());
+        m_menuHint = QStringLiteral(" ") + static_cast<QStatusTipEvent*>(event)->tip();
+        m_panels[kMessagePanel]->setText(m_menuHint);
         return true;
     }
     return TKowindow::event(event);
