@@ -87,7 +87,7 @@ Seen startShowAndQuit(RamFileSystem& fs, bool changeEverything) {
     for (int i = 0; i < app.costCentres.count(); ++i) check(!app.costCentres.name(i).empty());
     check(app.directOrder.bytes.size() == kBookingDocumentSize);
     check(BookingDocument::decode(app.directOrder.bytes).validPositions() <= BookingDocument::kMaxPositions);
-    check(app.internetAddresses.isOpen());
+    check(app.settingsSession.internetAddresses.isOpen());
 
     Seen seen;
     if (changeEverything) {

@@ -278,7 +278,7 @@ TEST(Startup, WriteBackUnderFaultsReportsEveryFailureAndLeavesWholeFiles) {
                 faultHit = fs.calls() >= n;
                 // The power goes after the quit, whether it failed or not: what it left must be durable.
                 fs.dropUnsyncedWrites();
-                EXPECT_FALSE(app.internetAddresses.isOpen());
+                EXPECT_FALSE(app.settingsSession.internetAddresses.isOpen());
                 EXPECT_FALSE(app.myArticles.isOpen());
                 EXPECT_FALSE(app.search.parameters.isOpen());
             }
