@@ -48,6 +48,8 @@ class AppState final {
     StockSession stock;
 
     bool forcedClose = false;
+    // Why settings.dat could not be read at window creation; reported by the first idle phase, which closes.
+    std::string settingsFailure;
     int startupPhase = 2;
 
   private:

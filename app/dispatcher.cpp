@@ -13,8 +13,7 @@
 namespace kvx {
 
 Dispatcher::Dispatcher(AppState& app, UserInterface& ui, SearchDialogs& searchDialogs, SettingsDialogs& settingsDialogs,
-                       StockDialogs& stockDialogs,
-                       WindowPort& window)
+                       StockDialogs& stockDialogs, WindowPort& window)
     : m_app(app), m_ui(ui), m_window(window) {
     m_commands.add(ownCommandRows());
     m_commands.add(searchCommandRows({app.search, ui, searchDialogs, window, m_refill, m_range}));
@@ -40,13 +39,13 @@ std::vector<CommandRow> Dispatcher::ownCommandRows() {
         row(cmd::kBack, [this] { leaveView(); }),
         row(cmd::kCatalogue,
             [this] {
-                if (m_app.catalogue.articleCount() >= 2) showCatalogueBrowser();
+                if (m_app.catalogue.articleCount() >= 1) showCatalogueBrowser();
             }),
         row(cmd::kArticleInformation, [this] { articleInformation(); }, {2, 3, 4}),
         row(cmd::kShowTextFile, [this] { showTextFile(); }),
         row(cmd::kShowArticleGroup,
             [this] {
-                if (m_app.catalogue.articleCount() >= 2) showArticleGroup();
+                if (m_app.catalogue.articleCount() >= 1) showArticleGroup();
             }),
         row(cmd::kOnlineCatalogue, [this] { openOnline(kOnlineCataloguePath); }),
         row(cmd::kOnlinePicture, [this] { openOnline(kOnlinePicturesPath); }),
@@ -111,7 +110,7 @@ void Dispatcher::idleFill() {
     const int kind = m_window.visibleListKind();
     if (kind == kNoList || !m_refill.take(kind)) return;
     m_window.fillList(listContent(kind));
-    if (kind == kCatalogueList) m_selectAfterRefill = 0;
+    if (kind == kCatalogueList) m_selectAfterRefill = -1;
 }
 
 ListContent Dispatcher::listContent(int kind) const {
@@ -127,8 +126,7 @@ ListContent Dispatcher::listContent(int kind) const {
     for (int s = 1; s <= 5; ++s) filter[static_cast<std::size_t>(s - 1)] = m_app.settings.statusFilter(s) ? 1 : 0;
     for (CatalogueListRow& row :
          catalogueListRows(m_app.catalogue.articles(), m_range.first, m_range.last, filter, net)) {
-        if (m_selectAfterRefill != 0 && row.articleNumber == m_selectAfterRefill)
-            content.selectedRow = static_cast<int>(content.rows.size());
+        if (row.articleNumber == m_selectAfterRefill) content.selectedRow = static_cast<int>(content.rows.size());
         content.rows.push_back({std::move(row.cells), row.articleNumber});
     }
     return content;
@@ -178,7 +176,7 @@ FontSlot Dispatcher::fontOfView(int view) {
 void Dispatcher::catalogueLoaded() {
     m_tree = m_app.catalogue.isLoaded() ? buildGroupTree(m_app.catalogue.groups()) : GroupTree{};
     m_range = {};
-    m_currentArticle = 0;
+    m_currentArticle.reset();
     m_window.setTree(m_tree);
     m_refill.request(kCatalogueList);
 }
@@ -197,11 +195,11 @@ void Dispatcher::onListRow(int kind, long n, RowClick click) {
     if (kind == kCatalogueList) {
         if (!checkArticleNumber(n, count, click == RowClick::Right, m_ui)) return;
         m_currentArticle = static_cast<ArticleNumber>(n);
-        if (click != RowClick::Click) showCataloguePage(m_currentArticle);
+        if (click != RowClick::Click) showCataloguePage(static_cast<ArticleNumber>(n));
     } else if (kind == kSearchList) {
         if (!m_app.catalogue.articles().isSelectable(n)) return;
         m_currentArticle = static_cast<ArticleNumber>(n);
-        if (click == RowClick::Right) showCataloguePage(m_currentArticle);
+        if (click == RowClick::Right) showCataloguePage(static_cast<ArticleNumber>(n));
     } else if (kind == kMyArticlesList) {
         if (n < 0 || static_cast<unsigned long>(n) >= m_app.stock.myArticleCount()) return;
         m_app.stock.setCurrentMyArticle(static_cast<std::uint32_t>(n));
@@ -225,21 +223,29 @@ void Dispatcher::articleInformation() {
         m_window.notImplemented();  // the My Articles page comes with the My Articles list
         return;
     }
-    if (!m_app.catalogue.articles().isSelectable(m_currentArticle)) {
-        m_ui.inform("Kein Artikel gewählt " + std::to_string(m_currentArticle));
+    if (!m_currentArticle) {
+        m_ui.inform("Kein Artikel gewählt");
         return;
     }
-    showCataloguePage(m_currentArticle);
+    if (!m_app.catalogue.articles().isSelectable(*m_currentArticle)) {
+        m_ui.inform("Kein Artikel gewählt " + std::to_string(*m_currentArticle));
+        return;
+    }
+    showCataloguePage(*m_currentArticle);
 }
 
 void Dispatcher::showArticleGroup() {
-    const int group = m_app.catalogue.articles().read(m_currentArticle).productGroupNumber();
+    if (!m_currentArticle || !m_app.catalogue.articles().isSelectable(*m_currentArticle)) {
+        m_ui.inform("Kein Artikel gewählt");
+        return;
+    }
+    const int group = m_app.catalogue.articles().read(*m_currentArticle).productGroupNumber();
     const ArticleGroupLocation location = locateArticleGroup(m_app.catalogue.groups(), m_tree, group);
     showCatalogueBrowser();
     if (!location.found) return;
     applyArticleGroup(m_range, location);
     m_window.selectTreeNode(location.data);
-    m_selectAfterRefill = m_currentArticle;
+    m_selectAfterRefill = *m_currentArticle;
     m_refill.request(kCatalogueList);
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "app/app_state.h"
@@ -34,8 +35,7 @@ enum class RowClick { Click, Right, Double };
 class Dispatcher final {
   public:
     Dispatcher(AppState& app, UserInterface& ui, SearchDialogs& searchDialogs, SettingsDialogs& settingsDialogs,
-               StockDialogs& stockDialogs,
-               WindowPort& window);
+               StockDialogs& stockDialogs, WindowPort& window);
     Dispatcher(const Dispatcher&) = delete;
     Dispatcher& operator=(const Dispatcher&) = delete;
 
@@ -75,7 +75,8 @@ class Dispatcher final {
     void onTreeNode(std::uint32_t data);
     // A click on a row of a list of `kind`; `recordNumber` is the low half of the row's datum.
     void onListRow(int kind, long recordNumber, RowClick click);
-    ArticleNumber currentArticle() const { return m_currentArticle; }
+    // The article last picked from a catalogue or result list; none before the first pick.
+    std::optional<ArticleNumber> currentArticle() const { return m_currentArticle; }
 
     // ---- configuration ----
     // The distributor's web server (commands 199, 200), without a trailing "/".
@@ -104,8 +105,8 @@ class Dispatcher final {
     ListRefill m_refill;
     GroupTree m_tree;
     CatalogueListRange m_range;
-    ArticleNumber m_currentArticle = 0;
-    int m_selectAfterRefill = 0;  // article whose row is selected after the next catalogue refill
+    std::optional<ArticleNumber> m_currentArticle;
+    int m_selectAfterRefill = -1;  // article whose row is selected after the next catalogue refill
     std::map<int, TextPage> m_pages;
     std::map<int, PaintedViewSource> m_paintedViews;  // pages kept by the subsystems
     std::map<int, int> m_selected;                    // view -> selected entry of a painted view

@@ -5,15 +5,51 @@
 
 namespace kvx {
 
-void loadSettings(AppState& app) {
-    app.settings.load(app.fs(), app.programDir());
+void removeLeftoverTemporaries(AppState& app) {
+    FileSystem& fs = app.fs();
+    const FileSet& f = app.files;
+    for (const std::string& target :
+         {std::string(SettingsRecord::kFileName), f.costCentres, f.searchIndex, f.directOrder, f.myArticles, f.orders,
+          f.demand, f.consumption, f.calculations, f.internetAddresses}) {
+        const std::string temp = target + ".tmp";
+        // One that cannot be removed does no harm: the next save of its file empties it first.
+        if (fs.exists(temp)) (void)fs.remove(temp);
+    }
 }
 
+bool loadSettings(AppState& app) {
+    removeLeftoverTemporaries(app);
+    std::string error;
+    if (app.settings.load(app.fs(), app.programDir(), error)) return true;
+    app.settingsFailure = error;
+    app.forcedClose = true;
+    return false;
+}
+
+namespace {
+
+// Reports a settings.dat that could not be read and ends the start; true when it did.
+bool settingsUnreadable(AppState& app, UserInterface& ui) {
+    if (app.settingsFailure.empty()) return false;
+    ui.error(app.settingsFailure);
+    ui.inform(kDataFaulty);
+    app.forcedClose = true;
+    return true;
+}
+
+}  // namespace
+
 bool loadCatalogueAtStart(AppState& app, UserInterface& ui, const CatalogueImporter& importer) {
+    if (settingsUnreadable(app, ui)) return false;
+    // Said once, at the first idle phase: the window did not exist when the settings were read.
+    if (!app.settings.loadNotice().empty()) {
+        ui.inform(app.settings.loadNotice());
+        app.settings.clearLoadNotice();
+    }
     bool available = app.catalogue.load(app.fs());
     if (!app.catalogue.recoveryMessage().empty()) ui.error(app.catalogue.recoveryMessage());
     // A finished import also put its settings.dat (with the catalogue date) in place.
-    if (app.catalogue.recoveryReplacedFiles()) loadSettings(app);
+    if (app.catalogue.recoveryReplacedFiles() && !loadSettings(app) && settingsUnreadable(app, ui)) return false;
     if (!available && ui.ask(kAskImportAtStart)) available = importer && importer(app, ui);
     if (!available) {
         ui.inform(kNoCatalogue);

@@ -17,8 +17,14 @@ inline constexpr const char* kAskQuit = "Programm beenden?";
 // Runs the catalogue import and reopens the catalogue; true when the catalogue is available afterwards.
 using CatalogueImporter = std::function<bool(AppState&, UserInterface&)>;
 
-// Reads settings.dat and applies the load-time corrections (window creation).
-void loadSettings(AppState& app);
+// Removes the temporary files a save interrupted by a crash left behind ("settings.dat.tmp", ...), before
+// anything reads the files they belong to. Their targets are untouched: a save renames only a complete one.
+void removeLeftoverTemporaries(AppState& app);
+
+// Reads settings.dat and applies the load-time corrections (window creation). A settings.dat that exists but
+// cannot be read is not replaced by defaults: false, forcedClose set and the reason kept in settingsFailure,
+// which loadCatalogueAtStart reports before the program closes without writing anything.
+[[nodiscard]] bool loadSettings(AppState& app);
 
 // Idle phase 1, catalogue part: loads the group files and opens art.dat; when that fails, offers the import.
 // Returns false (after the message, with forcedClose set) when the catalogue is still not available.

@@ -218,13 +218,23 @@ bool PosixFileSystem::syncDirectory(const std::string& path) {
 }
 
 bool readWholeFile(FileSystem& fs, const std::string& path, std::string& contents) {
+    std::string why;
+    return readWholeFile(fs, path, contents, why);
+}
+
+bool readWholeFile(FileSystem& fs, const std::string& path, std::string& contents, std::string& why) {
+    // The reason is taken from the call that failed, before anything else can overwrite it.
+    auto reason = [&why](std::string text) {
+        why = text.empty() ? std::string("I/O error") : std::move(text);
+        return false;
+    };
     auto file = fs.open(path, OpenMode::ReadOnly);
-    if (!file) return false;
+    if (!file) return reason(fs.lastError());
     long long size = file->size();
-    if (size < 0) return false;
+    if (size < 0) return reason(file->lastError());
     contents.assign(static_cast<std::size_t>(size), '\0');
     long long got = file->readAt(0, contents.data(), contents.size());
-    if (got < 0) return false;
+    if (got < 0) return reason(file->lastError());
     contents.resize(static_cast<std::size_t>(got));
     return true;
 }
@@ -232,9 +242,9 @@ bool readWholeFile(FileSystem& fs, const std::string& path, std::string& content
 bool readFileIfPresent(FileSystem& fs, const std::string& path, std::string& contents) {
     contents.clear();
     if (!fs.exists(path)) return false;
-    if (readWholeFile(fs, path, contents)) return true;
-    const std::string why = fs.lastError();
-    throw IoError((why.empty() ? std::string("I/O error") : why) + ": " + path);
+    std::string why;
+    if (readWholeFile(fs, path, contents, why)) return true;
+    throw IoError(why + ": " + path);
 }
 
 std::string directoryOf(const std::string& path) {

@@ -86,6 +86,8 @@ std::string ioErrorText(int err);
 
 // Reads a whole file; false when it cannot be opened or read.
 [[nodiscard]] bool readWholeFile(FileSystem& fs, const std::string& path, std::string& contents);
+// The same; on failure `why` is the reason given by the call that failed (the open, the size or the read).
+[[nodiscard]] bool readWholeFile(FileSystem& fs, const std::string& path, std::string& contents, std::string& why);
 
 // Reads a whole file that may be missing: false when it does not exist. A file that exists but cannot be
 // read throws IoError, so that it is not taken for a missing one and replaced by the next save.

@@ -14,6 +14,7 @@ RecordFile::~RecordFile() {
 
 bool RecordFile::openWith(OpenMode mode) {
     close();
+    m_nameUnsynced = false;
     m_file = m_fs.open(m_path, mode);
     if (!m_file) return false;
     long long size = m_file->size();
@@ -33,10 +34,16 @@ bool RecordFile::open() {
     return openWith(OpenMode::ReadWrite) || openWith(OpenMode::ReadOnly);
 }
 bool RecordFile::openOrCreate() {
-    return openWith(OpenMode::CreateOrOpen);
+    const bool existed = m_fs.exists(m_path);
+    if (!openWith(OpenMode::CreateOrOpen)) return false;
+    m_nameUnsynced = !existed;
+    return true;
 }
 bool RecordFile::create() {
-    return openWith(OpenMode::CreateTruncate);
+    const bool existed = m_fs.exists(m_path);
+    if (!openWith(OpenMode::CreateTruncate)) return false;
+    m_nameUnsynced = !existed;
+    return true;
 }
 
 void RecordFile::close() {
@@ -110,7 +117,17 @@ void RecordFile::truncateTo(std::uint32_t n) {
 }
 
 void RecordFile::sync() {
-    if (m_file && !m_file->sync()) throw IoError(m_file->lastError() + ": " + m_path);
+    if (!m_file) return;
+    if (!m_file->sync()) throw IoError(m_file->lastError() + ": " + m_path);
+    if (!m_nameUnsynced) return;
+    // A new file exists after a power loss only once its directory entry is durable.
+    if (!m_fs.syncDirectory(directoryOf(m_path))) throw IoError(m_fs.lastError() + ": " + m_path);
+    m_nameUnsynced = false;
+}
+
+void RecordFile::writeAndSync(std::uint32_t n, const Bytes& record) {
+    writeOrThrow(n, record);
+    sync();
 }
 
 }  // namespace kvx

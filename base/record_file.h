@@ -59,7 +59,12 @@ class RecordFile final {
 
     // Drops records from n on.
     void truncateTo(std::uint32_t n);
+    // Makes what was written durable: the file's data, and its name when this object created the file (the
+    // directory is synced once after a create). Throws IoError naming the file and the reason.
     void sync();
+    // write() followed by sync(): a record rewritten in place cannot tear on a power loss once this returns.
+    // Call it once per logical change; a change of several records syncs after the last one.
+    void writeAndSync(std::uint32_t n, const Bytes& record);
 
     // Text of the last failure.
     std::string lastError() const { return m_fs.lastError(); }
@@ -74,6 +79,7 @@ class RecordFile final {
     std::uint32_t m_count = 0;
     bool m_overflowed = false;
     long long m_mtime = 0;
+    bool m_nameUnsynced = false;  // the file was created by this object and its directory not synced since
 };
 
 }  // namespace kvx

@@ -171,7 +171,7 @@ std::string listPriceText(const CatalogueArticle& a, bool net) {
 }
 
 bool checkArticleNumber(long n, std::uint16_t count, bool rightClick, UserInterface& ui) {
-    if (n > 0 && n < count) return true;
+    if (n >= 0 && n < count) return true;
     std::string text = "Falsche Artikelnr:" + std::to_string(n);
     if (!rightClick) text += " " + std::to_string(count);
     ui.inform(text);

@@ -91,8 +91,8 @@ class ArticleTable final {
     // (which closes and reopens the table) brings a fresh view. Throws IoError when they cannot be read.
     std::shared_ptr<const FileView> view() const;
 
-    // 1..count-1 are selectable; record 0 never is.
-    bool isSelectable(long n) const { return n > 0 && n < count(); }
+    // Every record 0..count-1 is a real article: record 0 holds the first article line of the catalogue.
+    bool isSelectable(long n) const { return n >= 0 && n < count(); }
 
   private:
     std::unique_ptr<RecordFile> m_file;
@@ -117,7 +117,7 @@ Money listPrice(const CatalogueArticle& a);
 std::string listPriceText(const CatalogueArticle& a, bool net);
 
 // The "Falsche Artikelnr:" check of the catalogue list callbacks. Shows the message and answers false
-// for a number outside 1..count-1; after a right click the message carries the number only.
+// for a number outside 0..count-1; after a right click the message carries the number only.
 bool checkArticleNumber(long n, std::uint16_t count, bool rightClick, UserInterface& ui);
 
 // The current catalogue article with the group numbers read from its record.

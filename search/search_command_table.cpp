@@ -16,7 +16,7 @@ void showResults(const SearchCommandContext& c) {
 }
 
 bool enoughArticles(const SearchCommandContext& c) {
-    return c.session.catalogue().articleCount() >= 2;
+    return c.session.catalogue().articleCount() >= 1;
 }
 
 void availability(const SearchCommandContext& c) {

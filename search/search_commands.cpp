@@ -64,7 +64,7 @@ bool storeModified(SearchSession& s, UserInterface& ui) {
 
 bool runSearch(SearchSession& s, UserInterface& ui, SearchDialogs& dialogs, bool all, std::uint32_t first,
                std::uint32_t last) {
-    if (s.catalogue().articleCount() < 2) return false;
+    if (s.catalogue().articleCount() == 0) return false;
     if (!editSearchParameters(s, dialogs)) return false;
     SearchState& st = s.state;
     const SearchIndex& index = s.searchIndex();
@@ -73,6 +73,8 @@ bool runSearch(SearchSession& s, UserInterface& ui, SearchDialogs& dialogs, bool
                          : searchRange(index, first, last, kMaxSearchHits, st.active, filter, st.results, st.counters);
     s.index.bytes = st.results.encode();
     s.index.changed = true;
+    const std::uint32_t span = all ? s.catalogue().articleCount() : (last >= first ? last - first + 1 : 0);
+    ui.status(hitCountText(hits, st.counters.scanned < span));
     // The caller fills the list right away (the dispatcher), so no refill needs to be remembered here.
     if (hits == 0) ui.inform(noHitMessage(st.active, st.description, st.counters));
     return true;
@@ -92,12 +94,26 @@ std::vector<std::string> hitCells(SearchSession& s, int k, ArticleNumber a, bool
 
 }  // namespace
 
+std::string hitCountText(int hits, bool stoppedAtLimit) {
+    std::string text = std::to_string(hits) + " Treffer";
+    if (stoppedAtLimit) text += " – Suche bei " + std::to_string(hits) + " beendet";
+    return text;
+}
+
 // ---- start and save ----
 
 void loadSearchAtStart(SearchSession& s) {
     s.state.active = SearchParameterSet{};
     s.state.modified = false;
     try {
+        RecordFile& file = s.parameters;
+        // A slot the file does not hold is clamped like any damaged count; a file that exists but cannot be
+        // opened says nothing about its slots.
+        if (file.isOpen() || !s.fs().exists(file.path())) {
+            const int count = file.count();
+            if (currentSlot(s) >= count && currentSlot(s) > 0)
+                s.settings().setSearchSet(static_cast<std::uint8_t>(count > 0 ? count - 1 : 0));
+        }
         // A suchpar.dat that cannot be opened leaves the empty set, as a missing one does.
         (void)readSearchSlot(s, currentSlot(s));
     } catch (const IoError&) {
@@ -134,7 +150,7 @@ bool writeSearchSlot(SearchSession& s, int n, std::string& error) {
     }
     s.state.storedCount = file.count();
     if (n < 0 || n > file.count()) return true;
-    file.writeOrThrow(static_cast<std::uint32_t>(n), s.state.active.encode());
+    file.writeAndSync(static_cast<std::uint32_t>(n), s.state.active.encode());
     s.state.storedCount = file.count();
     return true;
 }
@@ -211,6 +227,12 @@ void storeParameterSet(SearchSession& s, UserInterface& ui) {
     }
     s.settings().setSearchSet(static_cast<std::uint8_t>(*chosen));
     s.state.modified = false;
+    // The slot is durable now, so the settings may name it.
+    if (!s.settings().dirty()) return;
+    if (s.settings().save(s.fs(), error))
+        s.settings().setDirty(false);
+    else
+        ui.error(error);
 }
 
 bool editAvailabilityFilter(SearchSession& s, SearchDialogs& dialogs) {

@@ -105,17 +105,36 @@ bool SettingsRecord::applyLoadCorrections(const std::string& programDir) {
     }
     const std::int32_t ranged = rangedNumber();
     if (ranged < 50000 || ranged > 90000) putI32(m_bytes.data(), kRangedNumber, 50000);
-    // The block holds Windows-1252 texts; the program directory comes from the system as UTF-8.
-    if (textFolder().empty()) setText(kTextFolder, kFolderCapacity, utf8ToCp1252(programDir) + "TEXTE/");
+    if (textFolder().empty()) {
+        // The block holds Windows-1252 texts; the program directory comes from the system as UTF-8. A folder
+        // cut to the field or with characters Windows-1252 lacks would name a folder that does not exist.
+        const std::string wanted = programDir + "TEXTE/";
+        const std::string stored = utf8ToCp1252(wanted);
+        if (stored.size() <= kFolderCapacity && cp1252ToUtf8(stored) == wanted) {
+            setText(kTextFolder, kFolderCapacity, stored);
+        } else {
+            setText(kTextFolder, kFolderCapacity, "./");
+            m_loadNotice = "Der Ordner " + wanted +
+                           " ist als Textordner zu lang (höchstens 120 Zeichen) oder enthält Zeichen außerhalb "
+                           "von Windows-1252. Textdateien werden im Programmverzeichnis abgelegt.";
+        }
+    }
     m_dirty = wasDirty;
     return mustSave;
 }
 
-void SettingsRecord::load(FileSystem& fs, const std::string& programDir) {
+bool SettingsRecord::load(FileSystem& fs, const std::string& programDir, std::string& error) {
     setDefaults();
+    m_loadNotice.clear();
     std::string data;
-    if (readWholeFile(fs, kFileName, data)) loadBytes(data);
+    std::string why;
+    if (fs.exists(kFileName) && !readWholeFile(fs, kFileName, data, why)) {
+        error = std::string("Die Datei ") + kFileName + " ist nicht lesbar: " + why;
+        return false;
+    }
+    loadBytes(data);
     m_dirty = applyLoadCorrections(programDir);
+    return true;
 }
 
 bool SettingsRecord::save(FileSystem& fs, std::string& error) const {

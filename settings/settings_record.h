@@ -76,12 +76,19 @@ class SettingsRecord final {
     // Copies the bytes of `data` (at most kSize) over the defaults; a shorter block keeps the tail's defaults.
     void loadBytes(const std::string& data);
     // Corrections applied after loading; `programDir` (UTF-8) ends with '/'. Returns true when they changed the
-    // block in a way that must be saved (company data reset).
+    // block in a way that must be saved (company data reset). An empty text folder becomes programDir +
+    // "TEXTE/" when that fits the field in Windows-1252; otherwise the program directory itself ("./", the
+    // working directory) and loadNotice() says so.
     [[nodiscard]] bool applyLoadCorrections(const std::string& programDir);
+    // What the last load's corrections have to tell the user (UTF-8); empty when nothing.
+    const std::string& loadNotice() const { return m_loadNotice; }
+    void clearLoadNotice() { m_loadNotice.clear(); }
 
     // Reads settings.dat (missing or short: defaults stay, no message) and applies the corrections; marks the
-    // block dirty when the corrections say so.
-    void load(FileSystem& fs, const std::string& programDir);
+    // block dirty when the corrections say so. A settings.dat that exists but cannot be read is no missing
+    // one: false with `error` naming the file and the reason, the block holds the defaults and must not be
+    // saved over the user's file.
+    [[nodiscard]] bool load(FileSystem& fs, const std::string& programDir, std::string& error);
     // Writes settings.dat whole (temporary file, sync, rename); false with `error` when it failed.
     [[nodiscard]] bool save(FileSystem& fs, std::string& error) const;
 
@@ -150,6 +157,7 @@ class SettingsRecord final {
 
     std::array<std::uint8_t, kSize> m_bytes{};
     bool m_dirty = false;
+    std::string m_loadNotice;
 };
 
 }  // namespace kvx

@@ -74,7 +74,8 @@ std::vector<CommandRow> stockCommandRows(const StockCommandContext& c) {
          {},
          [c] {
              if (refusedInSimpleMode(c)) return;
-             if (addToMyArticles(c.session, c.ui, c.dialogs, c.currentArticle())) myArticlesChanged(c);
+             const std::optional<ArticleNumber> article = c.currentArticle();
+             if (article && addToMyArticles(c.session, c.ui, c.dialogs, *article)) myArticlesChanged(c);
          }},
         {cmd::kAskToMyArticles,
          false,
@@ -82,7 +83,8 @@ std::vector<CommandRow> stockCommandRows(const StockCommandContext& c) {
          {},
          [c] {
              if (refusedInSimpleMode(c)) return;
-             if (useArticle(c.session, c.ui, c.dialogs, c.currentArticle())) myArticlesChanged(c);
+             const std::optional<ArticleNumber> article = c.currentArticle();
+             if (article && useArticle(c.session, c.ui, c.dialogs, *article)) myArticlesChanged(c);
          }},
         {cmd::kEditMyArticle,
          false,

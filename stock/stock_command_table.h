@@ -17,14 +17,14 @@
 namespace kvx {
 
 // What the stock commands work with; every reference must outlive the rows. `currentArticle` is the catalogue
-// article last chosen in the catalogue or search list.
+// article last chosen in the catalogue or search list, nothing before one was chosen.
 struct StockCommandContext {
     StockSession& session;
     UserInterface& ui;
     StockDialogs& dialogs;
     ViewPort& window;
     ListRefill& refill;
-    std::function<ArticleNumber()> currentArticle;
+    std::function<std::optional<ArticleNumber>()> currentArticle;
 };
 
 std::vector<CommandRow> stockCommandRows(const StockCommandContext& context);

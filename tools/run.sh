@@ -5,7 +5,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/install-deps.sh"
 cmake -S "$root" -B "$root/build-release" -DCMAKE_BUILD_TYPE=Release -DKVX_TESTS=OFF >/dev/null
-cmake --build "$root/build-release" -j"$(nproc)" --target korvanex
+cmake --build "$root/build-release" -j"$(nproc)" --target korvanex korvanex-script
 mkdir -p "$root/run/zelvodaten"
 cp "$root/build-release/korvanex" "$root/run/"
 cp "$root"/data/zelvodaten/*.js "$root/run/zelvodaten/"

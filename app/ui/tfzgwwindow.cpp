@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QSysInfo>
@@ -77,8 +79,8 @@ tfzgwwindow::tfzgwwindow(FileSystem& fs, const Clock& clock, const std::string& 
       m_settingsDialogs(this),
       m_stockDialogs(this),
       m_port(std::make_unique<Port>(*this)),
-      m_dispatcher(std::make_unique<Dispatcher>(*m_app, m_ui, m_searchDialogs, m_settingsDialogs, m_stockDialogs,
-                                                *m_port)),
+      m_dispatcher(
+          std::make_unique<Dispatcher>(*m_app, m_ui, m_searchDialogs, m_settingsDialogs, m_stockDialogs, *m_port)),
       m_options(options) {
     m_app->trace.line(m_app->trace.windowFlag, "tfzgwwindow.createnew start");
     tcreateactions();
@@ -114,7 +116,8 @@ void tfzgwwindow::tcreateactions() {
 void tfzgwwindow::setupwindow() {
     TKowindow::setupwindow();
     setWindowTitle(QStringLiteral("KORVANEX"));
-    loadSettings(*m_app);
+    // An unreadable settings.dat is reported by the first idle phase, which then closes the window.
+    (void)loadSettings(*m_app);
     // No style hint: with one, fontconfig picks a generic face instead of the metric twin of Arial.
     setFont(QFont(QStringLiteral("Arial"), 8));
     applyFonts();
@@ -190,6 +193,12 @@ void tfzgwwindow::rebuildMenu() {
     buildMainMenu(
         menuNumber(), [conditions](int number, MenuTable& table) { return fillProgramMenu(number, table, conditions); },
         0, {}, [this](int command) { dispatch(command); });
+    // A hint describes the item under the mouse; once its menu closes it describes nothing. A message written
+    // to the panel since (the hits of a search) stays.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            if (m_panels[kMessagePanel]->text() == m_menuHint) m_panels[kMessagePanel]->clear();
+        });
     repaintView();
 }
 
@@ -449,7 +458,8 @@ PlatformValues tfzgwwindow::platformValues() const {
 bool tfzgwwindow::event(QEvent* event) {
     // Menu hints go to the message panel; Qt's own status message would hide the four panels meanwhile.
     if (event->type() == QEvent::StatusTip) {
-        m_panels[kMessagePanel]->setText(QStringLiteral(" ") + static_cast<QStatusTipEvent*>(event)->tip());
+        m_menuHint = QStringLiteral(" ") + static_cast<QStatusTipEvent*>(event)->tip();
+        m_panels[kMessagePanel]->setText(m_menuHint);
         return true;
     }
     return TKowindow::event(event);

@@ -120,6 +120,7 @@ class tfzgwwindow final : public TKowindow {
     QTimer m_idleTimer;
     QTimer m_clockTimer;
     std::array<QLabel*, 4> m_panels{};
+    QString m_menuHint;  // the menu hint the message panel shows, cleared when its menu closes
     std::array<QFont, 5> m_fonts;
     QWidget* m_client = nullptr;
     ViewCanvas* m_canvas = nullptr;

@@ -217,7 +217,8 @@ QStringList tfzgwwindow::describeFiles() const {
 }
 
 bool tfzgwwindow::scriptSelectTree(const QString& argument, QString& error) {
-    if (visibleListKind() != kCatalogueList || m_tree->isHidden()) {
+    // The tree stands beside the catalogue list and beside search results alike.
+    if (m_tree->isHidden()) {
         error = QStringLiteral("no group tree in this view");
         return false;
     }

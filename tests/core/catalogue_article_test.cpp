@@ -34,12 +34,16 @@ TEST(ArticleTable, SelectableNumbersAndTheWrongNumberMessage) {
         bool rightClick;
         const char* message;  // nullptr: accepted
     };
-    const Row rows[] = {{1, false, nullptr},
+    // Record 0 is the catalogue's first article: selectable like every other record below the count.
+    const Row rows[] = {{0, false, nullptr},
+                        {0, true, nullptr},
+                        {1, false, nullptr},
                         {9, false, nullptr},
-                        {0, false, "info: Falsche Artikelnr:0 10"},
                         {10, false, "info: Falsche Artikelnr:10 10"},
+                        {10, true, "info: Falsche Artikelnr:10"},
                         {-1, true, "info: Falsche Artikelnr:-1"},
-                        {0, true, "info: Falsche Artikelnr:0"}};
+                        {-1, false, "info: Falsche Artikelnr:-1 10"},
+                        {65536, false, "info: Falsche Artikelnr:65536 10"}};
     for (const Row& r : rows) {
         ui.log.clear();
         EXPECT_EQ(checkArticleNumber(r.n, 10, r.rightClick, ui), r.message == nullptr) << r.n;
@@ -65,9 +69,19 @@ TEST(ArticleTable, SelectingAListRowTakesTheGroupNumbers) {
     EXPECT_EQ(current.productGroup, 3);
     EXPECT_EQ(current.upperGroup, 2);
     EXPECT_EQ(current.mainGroup, 1);
-    EXPECT_FALSE(selectListArticle(t, 0, false, ui, current));
+    EXPECT_FALSE(selectListArticle(t, 10, false, ui, current));
     EXPECT_EQ(current.number, 6) << "a wrong number changes nothing";
-    EXPECT_EQ(ui.log, (std::vector<std::string>{"info: Falsche Artikelnr:0 10"}));
+    EXPECT_EQ(ui.log, (std::vector<std::string>{"info: Falsche Artikelnr:10 10"}));
+    ui.log.clear();
+    ASSERT_TRUE(selectListArticle(t, 0, false, ui, current)) << "the first record is the first article";
+    EXPECT_EQ(current.number, 0);
+    EXPECT_EQ(current.productGroup, 1);
+    EXPECT_EQ(current.mainGroup, 1);
+    EXPECT_TRUE(ui.log.empty());
+    EXPECT_TRUE(t.isSelectable(0));
+    EXPECT_TRUE(t.isSelectable(9));
+    EXPECT_FALSE(t.isSelectable(10));
+    EXPECT_FALSE(t.isSelectable(-1));
 }
 
 TEST(ArticleTexts, StatusVatAndDescription) {

@@ -427,11 +427,12 @@ TEST(ListRefillFlags, RequestTakeAndBounds) {
 
 TEST_F(DispatcherTest, RowCallbacksOfTheCatalogueList) {
     const std::uint16_t count = app().catalogue.articleCount();
-    dispatcher.onListRow(kCatalogueList, 0, RowClick::Click);
+    dispatcher.onListRow(kCatalogueList, count, RowClick::Click);
     dispatcher.onListRow(kCatalogueList, count, RowClick::Right);
     ASSERT_EQ(ui.log.size(), 2u);
-    EXPECT_EQ(ui.log[0], "info: Falsche Artikelnr:0 " + std::to_string(count));
+    EXPECT_EQ(ui.log[0], "info: Falsche Artikelnr:" + std::to_string(count) + " " + std::to_string(count));
     EXPECT_EQ(ui.log[1], "info: Falsche Artikelnr:" + std::to_string(count));
+    EXPECT_FALSE(dispatcher.currentArticle()) << "a wrong number picks nothing";
     dispatcher.onListRow(kCatalogueList, 3, RowClick::Click);
     EXPECT_EQ(dispatcher.currentArticle(), 3);
     EXPECT_TRUE(window.log.empty()) << "a plain click shows no page";
@@ -448,7 +449,36 @@ TEST_F(DispatcherTest, RowCallbacksOfTheCatalogueList) {
 TEST_F(DispatcherTest, DetailsWithoutArticleSaysSo) {
     window.levels = {{3, 402, "Artikel-Liste"}};
     dispatcher.dispatch(142);
-    EXPECT_EQ(ui.log, std::vector<std::string>{"info: Kein Artikel gewählt 0"});
+    dispatcher.dispatch(196);
+    EXPECT_EQ(ui.log, (std::vector<std::string>{"info: Kein Artikel gewählt", "info: Kein Artikel gewählt"}));
+    EXPECT_TRUE(window.log.empty()) << "neither a page nor a group without an article";
+}
+
+TEST_F(DispatcherTest, TheFirstArticleIsUsableEverywhere) {
+    // Record 0 is the first article line of the catalogue: a click, the details, its group and a click on a
+    // search hit all take it like any other article.
+    for (const RowClick click : {RowClick::Click, RowClick::Right, RowClick::Double}) {
+        dispatcher.onListRow(kCatalogueList, 0, click);
+        EXPECT_EQ(dispatcher.currentArticle(), 0);
+    }
+    EXPECT_TRUE(ui.log.empty());
+    EXPECT_EQ(window.log, (std::vector<std::string>{"info Artikel", "info Artikel"}));
+    EXPECT_NE(window.info.page.lineCount(), 0);
+    window.levels = {{3, 402, "Artikel-Liste"}};
+    window.log.clear();
+    dispatcher.dispatch(142);
+    EXPECT_EQ(window.log, std::vector<std::string>{"info Artikel"});
+    window.log.clear();
+    dispatcher.dispatch(196);
+    ASSERT_EQ(window.log.size(), 1u) << "the browser is shown already";
+    EXPECT_EQ(window.log[0].rfind("select node ", 0), 0u);
+    dispatcher.idleFill();
+    ASSERT_GE(window.filled.selectedRow, 0) << "the first article's row is selected after the refill";
+    EXPECT_EQ(window.filled.rows.at(static_cast<std::size_t>(window.filled.selectedRow)).datum, 0u);
+    dispatcher.onListRow(kCatalogueList, 5, RowClick::Click);
+    dispatcher.onListRow(kSearchList, 0, RowClick::Click);
+    EXPECT_EQ(dispatcher.currentArticle(), 0) << "a search hit on the first article";
+    EXPECT_TRUE(ui.log.empty());
 }
 
 TEST_F(DispatcherTest, ArticleGroupSelectsNodeAndRowAfterRefill) {

@@ -106,5 +106,59 @@ TEST(RecordFile, RewriteUnderFaultsLeavesOldOrNewRecord) {
     }
 }
 
+// After writeAndSync() a record survives a power loss, also in a file this object created (its directory entry
+// is synced too); a record only written is lost with the name of the new file.
+TEST(RecordFile, WriteAndSyncSurvivesACrash) {
+    struct Row {
+        const char* what;
+        bool fileExisted;
+        bool synced;
+        const char* after;  // nullptr: the file is gone
+    };
+    const Row rows[] = {{"new file, synced", false, true, "nnnnnnnn"},
+                        {"new file, written only", false, false, nullptr},
+                        {"rewrite, synced", true, true, "aaaaaaaannnnnnnn"},
+                        {"rewrite, written only", true, false, "aaaaaaaabbbbbbbb"}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        test::TempDir dir;
+        if (r.fileExisted) dir.write("r.dat", std::string(8, 'a') + std::string(8, 'b'));
+        PosixFileSystem real;
+        FaultyFileSystem fs(real);
+        fs.failAt(1000, FaultKind::Crash);  // a run that tracks durability without reaching the fault
+        RecordFile file(fs, "r.dat", 8);
+        ASSERT_TRUE(file.openOrCreate());
+        const std::uint32_t n = r.fileExisted ? 1 : 0;
+        if (r.synced)
+            file.writeAndSync(n, recordOf('n'));
+        else
+            file.writeOrThrow(n, recordOf('n'));
+        fs.dropUnsyncedWrites();  // the power goes now
+        if (r.after == nullptr) {
+            EXPECT_FALSE(dir.exists("r.dat"));
+        } else {
+            ASSERT_TRUE(dir.exists("r.dat"));
+            EXPECT_EQ(dir.read("r.dat"), r.after);
+        }
+    }
+}
+
+TEST(RecordFile, AFailedSyncIsReportedWithFileAndReason) {
+    for (long n = 1; n <= 3; ++n) {  // after the open: the write, the file's sync, the directory's sync
+        test::TempDir dir;
+        PosixFileSystem real;
+        FaultyFileSystem fs(real);
+        RecordFile file(fs, "r.dat", 8);
+        ASSERT_TRUE(file.openOrCreate());
+        fs.failAt(n, FaultKind::IoError);
+        try {
+            file.writeAndSync(0, recordOf('n'));
+            ADD_FAILURE() << "no failure reported at call " << n;
+        } catch (const IoError& e) {
+            EXPECT_EQ(std::string(e.what()), "I/O error 5: r.dat") << "call " << n;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kvx

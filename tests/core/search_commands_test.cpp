@@ -85,7 +85,7 @@ class SearchCommands : public ::testing::Test {
     }
     void start() {
         app = std::make_unique<AppState>(fs, clock, dir.path().string() + "/");
-        loadSettings(*app);
+        ASSERT_TRUE(loadSettings(*app));
         app->settings.setText(SettingsRecord::kTextFolder, 120, "texte/");
         app->settings.setDirty(false);  // as if settings.dat had held that folder
         ASSERT_TRUE(app->catalogue.load(fs));
@@ -263,6 +263,130 @@ TEST(SearchParameterFile, CreationFailingAfterTheChoiceIsReported) {
     storeParameterSet(app.search, ui);
     EXPECT_FALSE(app.search.state.modified);
     EXPECT_EQ(test::fileBytes(dir, "suchpar.dat").size(), 415u);
+}
+
+// Two stored sets, the second current, as settings.dat and suchpar.dat say before "Parameter speichern".
+void writeTwoStoredSets(const test::TempDir& dir, int currentSlot) {
+    std::vector<Bytes> sets;
+    for (const char* name : {"Alt0", "Alt1"}) {
+        SearchParameterSet set;
+        set.name = name;
+        sets.push_back(set.encode());
+    }
+    test::writeRecordFile(dir, "suchpar.dat", sets);
+    SettingsRecord settings;
+    settings.setSearchSet(static_cast<std::uint8_t>(currentSlot));
+    PosixFileSystem fs;
+    std::string error;
+    ASSERT_TRUE(settings.save(fs, error)) << error;
+}
+
+// What a start reads from the files: the current slot and the name of the active set.
+std::pair<int, std::string> startedSearch(const test::TempDir& dir) {
+    PosixFileSystem fs;
+    FixedClock clock{{2026, 12, 8}, 0};
+    test::FakeUi ui;
+    AppState app(fs, clock, dir.path().string() + "/");
+    EXPECT_TRUE(loadSettings(app));
+    EXPECT_TRUE(loadUserData(app, ui));
+    EXPECT_LT(app.settings.searchSet(), std::max<int>(app.search.state.storedCount, 1));
+    return {app.settings.searchSet(), app.search.state.active.name};
+}
+
+// "Parameter speichern" as a new slot with a crash at every call: a restart finds the old slot with the old
+// set or the new slot with the new set, never a slot number the file does not hold; the stored sets are whole.
+TEST(SearchParameterFile, StoreAgreesWithTheSettingsAfterACrashAtEveryCall) {
+    bool ranThrough = false;
+    for (long n = 1; !ranThrough; ++n) {
+        ASSERT_LT(n, 100);
+        test::TempDir dir;
+        test::writeSmallCatalogueFiles(dir);
+        writeTwoStoredSets(dir, 1);
+        PosixFileSystem real;
+        FaultyFileSystem fs(real);
+        FixedClock clock{{2026, 12, 8}, 0};
+        test::FakeUi ui;
+        {
+            AppState app(fs, clock, dir.path().string() + "/");
+            ASSERT_TRUE(loadSettings(app));
+            ASSERT_TRUE(app.catalogue.load(fs));
+            ASSERT_TRUE(loadUserData(app, ui));
+            ASSERT_EQ(app.search.state.active.name, "Alt1");
+            app.search.state.active.name = "Neu";
+            app.search.state.modified = true;
+            ui.answers.push_back(std::int32_t{2});  // "NEU"
+            fs.failAt(n, FaultKind::Crash);
+            try {
+                storeParameterSet(app.search, ui);
+            } catch (const IoError&) {
+                // the crash ends the command
+            }
+            ranThrough = fs.calls() < n;
+            // Also without a crash: what the command reported done must be durable.
+            fs.dropUnsyncedWrites();
+            fs.failAt(0, FaultKind::IoError);
+        }
+        SCOPED_TRACE("crash at call " + std::to_string(n));
+        const std::pair<int, std::string> started = startedSearch(dir);
+        if (ranThrough)
+            EXPECT_EQ(started, std::make_pair(2, std::string("Neu")));
+        else
+            EXPECT_TRUE(started == std::make_pair(1, std::string("Alt1")) ||
+                        started == std::make_pair(2, std::string("Neu")))
+                << started.first << " " << started.second;
+        const std::string file = test::fileBytes(dir, "suchpar.dat");
+        ASSERT_TRUE(file.size() == 2 * 415u || file.size() == 3 * 415u) << file.size();
+        EXPECT_EQ(SearchParameterSet::decode(Bytes(file.begin() + 415, file.begin() + 830)).name, "Alt1");
+    }
+}
+
+TEST(SearchParameterFile, ASlotNumberBeyondTheFileIsClampedAtStart) {
+    struct Row {
+        int slot;
+        bool fileThere;
+        int expectedSlot;
+        const char* expectedName;
+    };
+    const Row rows[] = {{1, true, 1, "Alt1"}, {2, true, 1, "Alt1"}, {255, true, 1, "Alt1"}, {7, false, 0, ""}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.slot);
+        test::TempDir dir;
+        writeTwoStoredSets(dir, r.slot);
+        if (!r.fileThere) std::filesystem::remove(dir.path() / "suchpar.dat");
+        EXPECT_EQ(startedSearch(dir), std::make_pair(r.expectedSlot, std::string(r.expectedName)));
+    }
+}
+
+// The hint after a search names the hits, and says when the limit of 500 ended the scan before the last
+// article; 500 hits ending exactly at the last article are all there is.
+TEST_F(SearchCommands, TheHintAfterASearchCountsTheHits) {
+    struct Row {
+        int articles;
+        int matching;  // the first `matching` articles carry the word
+        const char* hint;
+    };
+    const Row rows[] = {{10, 3, "status: 3 Treffer"},
+                        {600, 500, "status: 500 Treffer – Suche bei 500 beendet"},  // the rest is not scanned
+                        {500, 500, "status: 500 Treffer"},
+                        {600, 501, "status: 500 Treffer – Suche bei 500 beendet"},
+                        {10, 0, "status: 0 Treffer"}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::to_string(r.articles) + " articles, " + std::to_string(r.matching) + " matching");
+        std::vector<Bytes> recs;
+        for (int i = 0; i < r.articles; ++i) {
+            CatalogueArticle a = test::smallCatalogue().articles[static_cast<std::size_t>(i % 10)];
+            a.beschreib1 = i < r.matching ? "OPV" : "DIODE";
+            recs.push_back(a.encode());
+        }
+        test::writeRecordFile(dir, "art.dat", recs);
+        restart();
+        ui.log.clear();
+        ui.answers.push_back(typed("opv", "", 0, 0));
+        ASSERT_TRUE(searchAllArticles(app->search, ui, ui));
+        const std::vector<std::string> hints = ui.linesStartingWith("status: ");
+        ASSERT_EQ(hints.size(), 1u);
+        EXPECT_EQ(hints[0], r.hint);
+    }
 }
 
 TEST_F(SearchCommands, NoNewSlotBeyondWhatOneByteAddresses) {

@@ -64,7 +64,8 @@ TEST(SettingsRecord, ShortFileKeepsTailDefaultsAndMissingFileIsNotDirty) {
     // 100 bytes hold the company e-mail and the start of the name; the mode byte (220) is beyond them.
     dir.write("settings.dat", blockOf(original).substr(0, 100));
     SettingsRecord s;
-    s.load(fs, "/prog/");
+    std::string error;
+    ASSERT_TRUE(s.load(fs, "/prog/", error)) << error;
     EXPECT_FALSE(s.stockMode()) << "byte 220 lies beyond the 100 bytes read";
     EXPECT_TRUE(s.statusFilter(3));
     EXPECT_EQ(s.textFolder(), "/prog/TEXTE/");
@@ -72,7 +73,7 @@ TEST(SettingsRecord, ShortFileKeepsTailDefaultsAndMissingFileIsNotDirty) {
 
     std::filesystem::remove(dir.path() / "settings.dat");
     SettingsRecord missing;
-    missing.load(fs, "/prog/");
+    ASSERT_TRUE(missing.load(fs, "/prog/", error)) << error;
     EXPECT_FALSE(missing.dirty());
     EXPECT_EQ(missing.textFolder(), "/prog/TEXTE/");
 }
@@ -106,6 +107,41 @@ TEST(SettingsRecord, LoadTimeCorrections) {
     EXPECT_EQ(umlaut.textFolder(), "/home/j\xFCrgen/TEXTE/");
 }
 
+// The default text folder is kept only when it fits the 120 characters of its field in Windows-1252; a cut
+// or garbled one would name a folder that does not exist, so the program directory is used and the user told.
+TEST(SettingsRecord, ADefaultTextFolderThatDoesNotFitUsesTheProgramDirectory) {
+    const std::string longDir = "/" + std::string(300, 'd') + "/";
+    const std::string fits = "/" + std::string(113, 'd') + "/";  // 115 + "TEXTE/" = 121 bytes: one too many
+    const std::string justFits = "/" + std::string(112, 'd') + "/";
+    struct Row {
+        std::string programDir;
+        std::string folder;  // Windows-1252
+        bool notice;
+    };
+    const Row rows[] = {{"/p/", "/p/TEXTE/", false},
+                        {justFits, justFits + "TEXTE/", false},
+                        {fits, "./", true},
+                        {longDir, "./", true},
+                        {"/home/\xE5\xB1\xB1/", "./", true}};  // a character Windows-1252 lacks
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.programDir.size());
+        SettingsRecord s;
+        (void)s.applyLoadCorrections(r.programDir);
+        EXPECT_EQ(s.textFolder(), r.folder);
+        EXPECT_EQ(s.loadNotice().empty(), !r.notice) << s.loadNotice();
+        if (r.notice) {
+            EXPECT_NE(s.loadNotice().find(r.programDir + "TEXTE/"), std::string::npos);
+        }
+        EXPECT_FALSE(s.dirty());
+    }
+    // A folder the user chose is kept as it is, and nothing is said.
+    SettingsRecord mine;
+    mine.setText(SettingsRecord::kTextFolder, 120, "/texte/");
+    (void)mine.applyLoadCorrections(longDir);
+    EXPECT_EQ(mine.textFolder(), "/texte/");
+    EXPECT_TRUE(mine.loadNotice().empty());
+}
+
 TEST(SettingsRecord, FontDescriptionsAreClampedOnLoad) {
     SettingsRecord s;
     plant(s, [](std::uint8_t* b) {
@@ -136,10 +172,10 @@ TEST(SettingsRecord, AnyFileContentLoadsAndUnknownBytesSurviveARoundTrip) {
         dir.write("settings.dat", data);
         PosixFileSystem fs;
         SettingsRecord s;
-        s.load(fs, "/p/");
+        std::string error;
+        ASSERT_TRUE(s.load(fs, "/p/", error)) << error;
         EXPECT_GE(s.rangedNumber(), 50000);
         EXPECT_LE(s.rangedNumber(), 90000);
-        std::string error;
         ASSERT_TRUE(s.save(fs, error)) << error;
         const std::string saved = dir.read("settings.dat");
         ASSERT_EQ(saved.size(), SettingsRecord::kSize);
@@ -207,7 +243,7 @@ TEST(SettingsRecord, DialogFieldsRoundTripThroughTheFile) {
     ASSERT_TRUE(s.save(fs, error)) << error;
 
     SettingsRecord back;
-    back.load(fs, "/prog/");
+    ASSERT_TRUE(back.load(fs, "/prog/", error)) << error;
     EXPECT_TRUE(back.netPrices());
     EXPECT_TRUE(back.stockMode());
     EXPECT_EQ(back.datasheetFolder(), "/home/werkstatt/datenbl\xE4tter/");

@@ -7,12 +7,18 @@
 #include <filesystem>
 
 #include "base/io_error.h"
+#include "search/search_parameter_set.h"
+#include "tests/support/catalogue_test_support.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/fault_file_system.h"
 #include "tests/support/temp_dir.h"
 
 namespace kvx {
 namespace {
+
+std::string toString(const Bytes& b) {
+    return std::string(b.begin(), b.end());
+}
 
 struct Fixture {
     test::TempDir dir;
@@ -24,7 +30,7 @@ struct Fixture {
 
 TEST(Startup, NoCatalogueAndImportDeclinedEndsWithOneMessageAndNoQuitQuestion) {
     Fixture f;
-    loadSettings(f.app);
+    ASSERT_TRUE(loadSettings(f.app));
     f.ui.answers = {false};
     bool importerCalled = false;
     EXPECT_FALSE(loadCatalogueAtStart(f.app, f.ui, [&](AppState&, UserInterface&) {
@@ -94,9 +100,92 @@ TEST(Startup, AFileThatExistsButCannotBeReadIsNotTakenForAMissingOne) {
     }
 }
 
+// A settings.dat that is there but cannot be read is reported and the program closes without writing: taken
+// for a missing one, its company data and catalogue date would be replaced by defaults at quit.
+TEST(Startup, AnUnreadableSettingsFileEndsTheStartAndNothingIsWritten) {
+    struct Row {
+        const char* name;
+        long failAt;  // the fault file system's call that fails; 0: settings.dat is a directory
+        const char* reason;
+    };
+    const Row rows[] = {{"directory in its place", 0, "Is a directory"},
+                        {"open fails", 1, "I/O error 5"},
+                        {"read fails", 2, "I/O error 5"}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        test::TempDir dir;
+        if (r.failAt == 0)
+            std::filesystem::create_directories(dir.path() / "settings.dat");
+        else
+            dir.write("settings.dat", std::string(SettingsRecord::kSize, 'S'));
+        test::writeSmallCatalogueFiles(dir);
+        PosixFileSystem real;
+        FaultyFileSystem fs(real);
+        FixedClock clock{{2026, 12, 8}, 0};
+        AppState app(fs, clock, dir.path().string() + "/");
+        test::FakeUi ui;
+        fs.failAt(r.failAt, FaultKind::IoError);
+        EXPECT_FALSE(loadSettings(app));
+        EXPECT_TRUE(app.forcedClose);
+        EXPECT_FALSE(app.settings.dirty());
+        fs.failAt(0, FaultKind::IoError);
+        EXPECT_FALSE(loadCatalogueAtStart(app, ui, [](AppState&, UserInterface&) { return true; }));
+        EXPECT_EQ(ui.log, (std::vector<std::string>{
+                              "error[FEHLER]: Die Datei settings.dat ist nicht lesbar: " + std::string(r.reason),
+                              "info: Daten fehlerhaft. Das Programm wird beendet"}));
+        EXPECT_FALSE(app.catalogue.isLoaded()) << "nothing else is loaded";
+        EXPECT_TRUE(closeQuery(app, ui)) << "a forced close asks nothing";
+        EXPECT_EQ(ui.log.size(), 2u);
+        EXPECT_EQ(fs.calls(), 0) << "and writes nothing";
+        if (r.failAt != 0) {
+            EXPECT_EQ(dir.read("settings.dat"), std::string(SettingsRecord::kSize, 'S'));
+        }
+        EXPECT_FALSE(dir.exists("meinart"));
+    }
+}
+
+// Temporary files of saves a crash interrupted are removed at the next start; the files they were to replace
+// are kept as they are.
+TEST(Startup, LeftoverTemporaryFilesAreRemovedAtStart) {
+    Fixture f;
+    SettingsRecord saved;
+    saved.setStockMode(true);
+    std::string error;
+    ASSERT_TRUE(saved.save(f.fs, error)) << error;
+    const std::string before = f.dir.read("settings.dat");
+    const char* temps[] = {"settings.dat.tmp",      "suchidx.dat.tmp",         "dirbest.dat.tmp",
+                           "meinart/kstst.dat.tmp", "meinart/artikel.dat.tmp", "inetadr.dat.tmp"};
+    for (const char* t : temps) f.dir.write(t, "half a save");
+    f.dir.write("notes.tmp", "not ours");
+    ASSERT_TRUE(loadSettings(f.app));
+    for (const char* t : temps) EXPECT_FALSE(f.dir.exists(t)) << t;
+    EXPECT_TRUE(f.dir.exists("notes.tmp")) << "only the temporaries of the program's own saves";
+    EXPECT_EQ(f.dir.read("settings.dat"), before);
+    EXPECT_TRUE(f.app.settings.stockMode());
+}
+
+TEST(Startup, ATextFolderTooLongForItsFieldIsSaidOnceAtStart) {
+    test::TempDir dir;
+    test::writeSmallCatalogueFiles(dir);
+    PosixFileSystem fs;
+    FixedClock clock{{2026, 12, 8}, 0};
+    const std::string programDir = "/" + std::string(300, 'p') + "/";
+    AppState app(fs, clock, programDir);
+    test::FakeUi ui;
+    ASSERT_TRUE(loadSettings(app));
+    ASSERT_TRUE(loadCatalogueAtStart(app, ui, nullptr));
+    ASSERT_EQ(ui.log.size(), 1u);
+    EXPECT_EQ(ui.log[0].rfind("info: Der Ordner " + programDir + "TEXTE/ ist als Textordner zu lang", 0), 0u)
+        << ui.log[0];
+    EXPECT_EQ(app.settings.textFolder(), "./");
+    EXPECT_FALSE(app.settings.dirty()) << "a correction made at every start is not saved";
+    ASSERT_TRUE(loadUserData(app, ui));
+    EXPECT_EQ(ui.log.size(), 1u) << "said once";
+}
+
 TEST(Startup, QuitAnsweredNoWritesNothing) {
     Fixture f;
-    loadSettings(f.app);
+    ASSERT_TRUE(loadSettings(f.app));
     ASSERT_TRUE(loadUserData(f.app, f.ui));
     f.app.settings.setDirty();
     f.ui.answers = {false};
@@ -108,7 +197,7 @@ TEST(Startup, QuitAnsweredNoWritesNothing) {
 TEST(Startup, QuitWritesSettingsOnlyWhenChanged) {
     {
         Fixture f;
-        loadSettings(f.app);
+        ASSERT_TRUE(loadSettings(f.app));
         ASSERT_TRUE(loadUserData(f.app, f.ui));
         f.ui.answers = {true};
         EXPECT_TRUE(closeQuery(f.app, f.ui));
@@ -118,7 +207,7 @@ TEST(Startup, QuitWritesSettingsOnlyWhenChanged) {
     }
     {
         Fixture f;
-        loadSettings(f.app);
+        ASSERT_TRUE(loadSettings(f.app));
         ASSERT_TRUE(loadUserData(f.app, f.ui));
         f.app.settings.setStockMode(true);
         f.app.settings.setDirty();
@@ -174,42 +263,73 @@ TEST(Startup, ACurrentOrderThatCannotBeWrittenBackIsReported) {
     EXPECT_EQ(f.dir.read("meinart/bestell.dat").size(), 0u);
 }
 
-// The write-back with a fault at every call: every failure is reported, and settings.dat and dirbest.dat are
-// each either absent (the old state) or complete.
+// The write-back with a fault at every call, a crash included: every failure is reported, and each file the
+// quit writes (kstst.dat, suchpar.dat, settings.dat, suchidx.dat, dirbest.dat) is afterwards either as
+// before or as written, never torn or half-named; what the quit reported done survives the power loss.
 TEST(Startup, WriteBackUnderFaultsReportsEveryFailureAndLeavesWholeFiles) {
-    for (FaultKind kind : {FaultKind::IoError, FaultKind::DiskFull}) {
-        for (long n = 1; n <= 40; ++n) {
+    SearchParameterSet oldSet;
+    oldSet.name = "Alt";
+    const std::string oldSlot = toString(oldSet.encode());
+    SearchParameterSet newSet;
+    newSet.name = "Neu";
+    const std::string newSlot = toString(newSet.encode());
+    for (FaultKind kind : {FaultKind::IoError, FaultKind::DiskFull, FaultKind::Crash}) {
+        for (long n = 1;; ++n) {
+            SCOPED_TRACE(std::to_string(static_cast<int>(kind)) + " at call " + std::to_string(n));
+            ASSERT_LT(n, 100);
             test::TempDir dir;
+            dir.write("suchpar.dat", oldSlot);
             PosixFileSystem real;
             FaultyFileSystem fs(real);
             FixedClock clock{{2026, 12, 8}, 0};
-            AppState app(fs, clock, dir.path().string() + "/");
             test::FakeUi ui;
-            app.settings.load(fs, app.programDir());
-            ASSERT_TRUE(loadUserData(app, ui));
-            app.settings.setDirty();
-            app.stock.current(BookingFile::DirectOrder).document.positionCount = 1;
-            app.stock.markChanged(BookingFile::DirectOrder);
-            fs.failAt(n, kind);  // counts from here on
-            writeBackAndClose(app, ui);
-            const bool faultHit = fs.calls() >= n;
-            EXPECT_EQ(ui.linesStartingWith("error").size(), faultHit ? 1u : 0u) << "call " << n;
-            if (dir.exists("settings.dat")) {
-                EXPECT_EQ(dir.read("settings.dat").size(), SettingsRecord::kSize);
-            }
-            // The next start settles the direct order to all before or all after.
+            bool faultHit = false;
             {
+                AppState app(fs, clock, dir.path().string() + "/");
+                ASSERT_TRUE(loadSettings(app));
+                ASSERT_TRUE(loadUserData(app, ui));
+                app.settings.setDirty();
+                app.stock.current(BookingFile::DirectOrder).document.positionCount = 1;
+                app.stock.markChanged(BookingFile::DirectOrder);
+                app.costCentres.setName(3, "Labor");
+                app.search.state.active = newSet;
+                app.search.state.modified = true;
+                app.search.index.changed = true;
+                fs.failAt(n, kind);  // counts from here on
+                writeBackAndClose(app, ui);
+                faultHit = fs.calls() >= n;
+                // The power goes after the quit, whether it failed or not: what it left must be durable.
+                fs.dropUnsyncedWrites();
+                EXPECT_FALSE(app.settingsSession.internetAddresses.isOpen());
+                EXPECT_FALSE(app.stock.myArticlesOpen());
+                EXPECT_FALSE(app.search.parameters.isOpen());
+                // The next start settles the direct order to all before or all after.
                 StockSession next(real, clock, app.settings, app.catalogue, FileSet::kUserDir, "dirbest.dat");
                 EXPECT_TRUE(next.recover().empty());
             }
-            const std::size_t direct = dir.read("dirbest.dat").size();
-            EXPECT_TRUE(direct == 0 || direct == BookingDocument::kSize) << direct << " at call " << n;
-            EXPECT_FALSE(dir.exists("settings.dat.tmp"));
-            EXPECT_FALSE(app.settingsSession.internetAddresses.isOpen());
-            EXPECT_FALSE(app.stock.myArticlesOpen());
+            const std::size_t errors = ui.linesStartingWith("error").size();
+            if (kind == FaultKind::Crash)
+                EXPECT_GE(errors, faultHit ? 1u : 0u) << "after a crash every later call fails too";
+            else
+                EXPECT_EQ(errors, faultHit ? 1u : 0u);
+            for (const auto& [file, size] : {std::pair<const char*, std::size_t>{"settings.dat", SettingsRecord::kSize},
+                                             {"suchidx.dat", kSearchResultListSize},
+                                             {"meinart/kstst.dat", 20 * kCostCentreRecordSize}}) {
+                if (dir.exists(file)) {
+                    EXPECT_EQ(dir.read(file).size(), size) << file;
+                }
+                EXPECT_FALSE(dir.exists(std::string(file) + ".tmp")) << file;
+            }
+            // dirbest.dat is created empty at start and written through the stock journal.
+            const std::size_t direct = dir.exists("dirbest.dat") ? dir.read("dirbest.dat").size() : 0;
+            EXPECT_TRUE(direct == 0 || direct == BookingDocument::kSize) << direct;
+            const std::string slot = dir.read("suchpar.dat");
+            EXPECT_TRUE(slot == oldSlot || slot == newSlot) << "suchpar.dat torn: " << slot.size() << " bytes";
             if (!faultHit) {
-                EXPECT_TRUE(dir.exists("settings.dat")) << "call " << n;
-                EXPECT_EQ(dir.read("dirbest.dat").size(), BookingDocument::kSize) << "call " << n;
+                EXPECT_EQ(slot, newSlot);
+                EXPECT_EQ(direct, BookingDocument::kSize);
+                for (const char* file : {"settings.dat", "suchidx.dat", "meinart/kstst.dat"})
+                    EXPECT_TRUE(dir.exists(file)) << file;
                 break;
             }
         }

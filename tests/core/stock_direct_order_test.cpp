@@ -74,7 +74,6 @@ TEST(DirectOrder, CatalogueArticlesOrderedDirectly) {
          {"ask[]: Artikel 2:ART2 bestellen? -> Ja", "number: ART2 Menge eingeben"},
          0,
          0},
-        {"no article", 0, {}, {"info: Kein Artikel gewählt"}, 0, 0},
         {"beyond the catalogue", 70, {}, {"info: Kein Artikel gewählt"}, 0, 0},
     };
     for (const Row& row : rows) {

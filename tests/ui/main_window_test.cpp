@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QSplitter>
 #include <QStatusTipEvent>
@@ -73,6 +75,14 @@ TEST_F(MainWindowTest, StartPageBrowserAndBack) {
     EXPECT_EQ(window.describe(QStringLiteral("status")).value(0),
               QStringLiteral("status [La Ab Be Au ] [Brutto] [ Das Programm beenden] [Auswahl:]"))
         << "menu hints go to the message panel and leave the others in place";
+    QMenu* menu = window.menuBar()->findChildren<QMenu*>().value(0);
+    ASSERT_NE(menu, nullptr);
+    menu->popup(window.mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(&window, &hint);
+    menu->hide();
+    EXPECT_EQ(window.describe(QStringLiteral("status")).value(0),
+              QStringLiteral("status [La Ab Be Au ] [Brutto] [] [Auswahl:]"))
+        << "the hint goes with its menu";
 
     window.dispatch(121);
     EXPECT_EQ(window.viewNumber(), 3);
