@@ -39,7 +39,7 @@ bool loadUserData(AppState& app, UserInterface& ui) {
     bool ok = fs.makeDirectory(FileSet::kUserDir);
     if (!ok) ui.error("Die Datei " + app.files.myArticles + " ist nicht anlegbar!");
     if (ok) {
-        app.costCentres.load(fs, app.files.costCentres);
+        app.costCentres.load(fs, app.files.costCentres, app.files.costCentreStates);
         app.search.load();
         ok = openUserFile(app.myArticles, ui) && openUserFile(app.orders, ui) && openUserFile(app.demand, ui) &&
              openUserFile(app.consumption, ui) && openUserFile(app.calculations, ui);
@@ -93,7 +93,8 @@ void writeBackAndClose(AppState& app, UserInterface& ui) {
     });
     step([&] { app.orders.closeOrThrow(); });
     step([&] {
-        if (app.costCentres.changed()) saved(app.costCentres.save(fs, app.files.costCentres, error));
+        if (app.costCentres.changed())
+            saved(app.costCentres.save(fs, app.files.costCentres, app.files.costCentreStates, error));
     });
     step([&] { saved(app.search.saveParameters(error)); });
     step([&] { app.search.parameters.closeOrThrow(); });
