@@ -321,6 +321,28 @@ TEST(Bookings, PositionsAreEnteredAndRepricedBySinglePieceOnLeaving) {
     EXPECT_EQ(lines.back(), " Summe 12 Stück" + std::string(50, ' ') + "      6.00      5.04");
 }
 
+TEST(Bookings, DeletingAndSteppingPositions) {
+    Fixture f([](StockWorld& w) {
+        w.putMyArticles({w.record(3), w.record(5)});
+        w.putDocuments(BookingFile::Demand, {StockWorld::document(0, 0, 0, 0, {{0, 1}, {1, 2}, {0, 3}})});
+    });
+    f.makeCurrent(BookingFile::Demand, 0);
+    std::size_t cursor = 0;
+    stepPosition(f.current.document, cursor, -1);
+    EXPECT_EQ(cursor, 0u);
+    for (int i = 0; i < 5; ++i) stepPosition(f.current.document, cursor, +1);
+    EXPECT_EQ(cursor, 2u) << "the cursor stops at the last position";
+    f.ui.answers = {false, true};
+    EXPECT_FALSE(deletePositionAtCursor(f.current.ref(), cursor, f.ui));
+    EXPECT_EQ(f.current.document.positionCount, 3);
+    ASSERT_TRUE(deletePositionAtCursor(f.current.ref(), cursor, f.ui));
+    EXPECT_EQ(f.ui.linesStartingWith("ask[]: Gewählte Position löschen?").size(), 2u);
+    EXPECT_EQ(f.current.document.positionCount, 2);
+    EXPECT_EQ(cursor, 1u) << "the cursor stays on a position";
+    EXPECT_EQ(f.current.document.grossOrdered, 3000) << "the sums follow";
+    EXPECT_TRUE(f.current.changed);
+}
+
 TEST(Bookings, ClearingDemands) {
     Fixture f([](StockWorld& w) { w.putMyArticles({w.record(3, 0, 0, 2), w.record(5, 1, 0)}); });
     const auto before = f.w.snapshot();

@@ -142,6 +142,13 @@ TEST(CostReports, OverviewAndDetailsOfTheSelectedCostCentre) {
     EXPECT_EQ(page[3], "      1      3 ART3           Beschreibung 3             4      2   4.01   2.01");
     EXPECT_EQ(page[4], "      3      9 ART9           Beschreibung 9           250      0  30.00   0.00");
     EXPECT_EQ(page[5], "               Summe                                               34.01   2.01");
+    // With the net-price display the values are net amounts; the total stays gross.
+    std::string block(reinterpret_cast<const char*>(f.w.settings.data()), SettingsRecord::kSize);
+    block[SettingsRecord::kPriceDisplay] = 1;
+    f.w.settings.loadBytes(block);
+    page = lines(costDetailsPage(f.s, f.w.centres, f.w.settings));
+    EXPECT_EQ(page[3].substr(page[3].size() - 14), "   3.37   1.69");
+    EXPECT_EQ(page[5].substr(page[5].size() - 14), "  34.01   2.01");
     stepCostCentre(f.w.centres, -1);
     stepCostCentre(f.w.centres, -1);
     stepCostCentre(f.w.centres, -1);
