@@ -9,8 +9,8 @@ AppState::AppState(FileSystem& fs, const Clock& clock, std::string programDir)
       demand(fs, files.demand, kBookingDocumentSize),
       consumption(fs, files.consumption, kBookingDocumentSize),
       calculations(fs, files.calculations, kBookingDocumentSize),
-      internetAddresses(fs, files.internetAddresses, kInternetAddressRecordSize),
       search(fs, clock, settings, catalogue, SearchFileNames{files.searchParameters, files.searchIndex}),
+      settingsSession(fs, settings, files.internetAddresses),
       m_fs(fs),
       m_clock(clock),
       m_programDir(std::move(programDir)) {

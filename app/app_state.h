@@ -1,6 +1,7 @@
 // The application's state for one run: settings, file set, trace, catalogue and the subsystem sessions.
 // The main window owns one instance. Each subsystem keeps its own state and files in its session (search:
-// SearchSession); the stock files below move into stock keeping's session the same way.
+// SearchSession, settings: SettingsSession with inetadr.dat); the stock files below move into stock
+// keeping's session the same way.
 #pragma once
 
 #include <memory>
@@ -17,6 +18,7 @@
 #include "catalogue/catalogue.h"
 #include "search/search_session.h"
 #include "settings/settings_record.h"
+#include "settings/settings_session.h"
 
 namespace kvx {
 
@@ -44,9 +46,10 @@ class AppState final {
     RecordFile demand;
     RecordFile consumption;
     RecordFile calculations;
-    RecordFile internetAddresses;
 
     SearchSession search;
+    // The settings dialogs' session: the block above and inetadr.dat.
+    SettingsSession settingsSession;
 
     BlockFile directOrder;
     // The current order: a record of bestell.dat held in memory, written back at its number.

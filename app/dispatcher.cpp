@@ -8,14 +8,19 @@
 #include "base/cp1252.h"
 #include "catalogue/article_pages.h"
 #include "search/search_command_table.h"
+#include "settings/settings_command_table.h"
 
 namespace kvx {
 
-Dispatcher::Dispatcher(AppState& app, UserInterface& ui, SearchDialogs& searchDialogs, WindowPort& window)
+Dispatcher::Dispatcher(AppState& app, UserInterface& ui, SearchDialogs& searchDialogs, SettingsDialogs& settingsDialogs,
+                       WindowPort& window)
     : m_app(app), m_ui(ui), m_window(window) {
     m_commands.add(ownCommandRows());
     m_commands.add(searchCommandRows({app.search, ui, searchDialogs, window, m_refill, m_range}));
+    m_commands.add(settingsCommandRows({app.settingsSession, ui, settingsDialogs, window, m_refill}));
     m_commands.add(pendingCommandRows());
+    for (PaintedViewSource& source : settingsPaintedViews(app.settingsSession))
+        m_paintedViews[source.view] = std::move(source);
 }
 
 std::vector<CommandRow> Dispatcher::ownCommandRows() {
@@ -55,11 +60,11 @@ void Dispatcher::dispatch(int command) {
         return;
     }
     const bool stockMode = m_app.settings.stockMode();
-    const CommandRow* row = m_commands.find(command);
     // Checked before the operation exists, so that a stock command stays silent in simple mode whatever
     // state its own part is in.
-    if (row != nullptr && row->stockOnly && !stockMode) return;
-    if (row == nullptr || !row->handler || !m_commands.servesView(command, m_window.currentView(), stockMode)) {
+    if (m_commands.isStockOnly(command) && !stockMode) return;
+    const CommandRow* row = m_commands.find(command, m_window.currentView(), stockMode);
+    if (row == nullptr || !row->handler) {
         m_window.notImplemented();
         return;
     }
@@ -122,6 +127,7 @@ ListContent Dispatcher::listContent(int kind) const {
 
 const TextPage& Dispatcher::pageOfView(int view) const {
     static const TextPage kEmpty;
+    if (const auto source = m_paintedViews.find(view); source != m_paintedViews.end()) return source->second.page();
     const auto it = m_pages.find(view);
     return it == m_pages.end() ? kEmpty : it->second;
 }
@@ -129,9 +135,16 @@ const TextPage& Dispatcher::pageOfView(int view) const {
 bool Dispatcher::onPaintedLine(int line, bool doubleClick) {
     const int view = m_window.currentView();
     if (listKindOfView(view) != kNoList) return false;
-    const int entries = selectableEntries ? selectableEntries(view) : 0;
+    const auto source = m_paintedViews.find(view);
+    const bool kept = source != m_paintedViews.end();
+    const int entries = kept ? source->second.entries() : selectableEntries ? selectableEntries(view) : 0;
     const int entry = paintedLineEntry(view, line, entries);
     if (entry < 0) return false;
+    if (kept) {
+        source->second.select(entry);
+        m_window.repaint();
+        return true;
+    }
     m_selected[view] = entry;
     const auto page = m_pages.find(view);
     if (page != m_pages.end()) page->second.highlightedLine = line;

@@ -18,6 +18,7 @@
 #include "base/user_interface.h"
 #include "catalogue/group_tree.h"
 #include "search/search_dialogs.h"
+#include "settings/settings_dialogs.h"
 
 namespace kvx {
 
@@ -31,7 +32,8 @@ enum class RowClick { Click, Right, Double };
 
 class Dispatcher final {
   public:
-    Dispatcher(AppState& app, UserInterface& ui, SearchDialogs& searchDialogs, WindowPort& window);
+    Dispatcher(AppState& app, UserInterface& ui, SearchDialogs& searchDialogs, SettingsDialogs& settingsDialogs,
+               WindowPort& window);
     Dispatcher(const Dispatcher&) = delete;
     Dispatcher& operator=(const Dispatcher&) = delete;
 
@@ -54,7 +56,8 @@ class Dispatcher final {
     // The page of a painted view (empty when the view has none) and the font it is drawn with.
     const TextPage& pageOfView(int view) const;
     // A left click (or double click) on text line `line` of a painted view; true when it selected an
-    // entry (the window then repaints). The selected entry of each view is kept in selectedEntry().
+    // entry (the window then repaints). The selected entry of a view whose page a subsystem keeps is the
+    // subsystem's; of the others it is kept in selectedEntry().
     bool onPaintedLine(int line, bool doubleClick);
     int selectedEntry(int view) const;
     // Number of selectable entries of a painted view; set by the parts that own those views.
@@ -102,7 +105,8 @@ class Dispatcher final {
     ArticleNumber m_currentArticle = 0;
     int m_selectAfterRefill = 0;  // article whose row is selected after the next catalogue refill
     std::map<int, TextPage> m_pages;
-    std::map<int, int> m_selected;  // view -> selected entry of a painted view
+    std::map<int, PaintedViewSource> m_paintedViews;  // pages kept by the subsystems
+    std::map<int, int> m_selected;                    // view -> selected entry of a painted view
     std::string m_address = kDefaultDistributorAddress;
     PlatformValues m_platform;
 };

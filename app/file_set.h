@@ -31,6 +31,5 @@ struct FileSet {
 // Record sizes of the user files.
 inline constexpr std::size_t kMyArticleRecordSize = 819;
 inline constexpr std::size_t kBookingDocumentSize = 8016;
-inline constexpr std::size_t kInternetAddressRecordSize = 154;
 
 }  // namespace kvx

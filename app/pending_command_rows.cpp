@@ -23,8 +23,9 @@ std::vector<CommandRow> pendingCommandRows() {
     return {
         stock(cmd::kDetails, {6, 10, 12, 17}),
         stock(cmd::kShowOrderText),
-        anyMode(cmd::kChange, {5, 7, 8, 11, 15, 18, 21, 25}),
-        anyMode(cmd::kNew, {5, 6, 8, 10, 11, 12, 17, 18, 25}),
+        // View 25 (internet addresses) has its row with the settings.
+        anyMode(cmd::kChange, {5, 7, 8, 11, 15, 18, 21}),
+        anyMode(cmd::kNew, {5, 6, 8, 10, 11, 12, 17, 18}),
         stock(cmd::kToMyArticles),
         stock(cmd::kEditMyArticle),
         anyMode(cmd::kNext, {5, 7, 8, 11, 13, 18, 21}),

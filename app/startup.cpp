@@ -49,7 +49,8 @@ bool loadUserData(AppState& app, UserInterface& ui) {
         const std::uint16_t current = app.currentOrderNumber = app.settings.currentOrder();
         app.currentOrderLoaded = current < app.orders.count();
         if (app.currentOrderLoaded) app.orders.read(current, app.currentOrder);
-        ok = openUserFile(app.internetAddresses, ui);
+        ok = app.settingsSession.openInternetAddresses();
+        if (!ok) ui.error("Die Datei " + app.files.internetAddresses + " ist nicht anlegbar!");
     }
     if (!ok) {
         ui.inform(kDataFaulty);
@@ -108,7 +109,7 @@ void writeBackAndClose(AppState& app, UserInterface& ui) {
     });
     step([&] { saved(app.search.saveIndex(error)); });
     step([&] { saved(saveBlockFile(fs, app.files.directOrder, app.directOrder, error)); });
-    step([&] { app.internetAddresses.closeOrThrow(); });
+    step([&] { app.settingsSession.closeInternetAddresses(); });
     app.trace.close();
 }
 

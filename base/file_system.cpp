@@ -2,9 +2,11 @@
 #include "base/file_system.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -31,7 +33,25 @@ std::string ioErrorText(int err) {
     }
 }
 
+std::unique_ptr<FileMapping> File::map(std::uint64_t) {
+    return nullptr;
+}
+
 namespace {
+
+class PosixMapping final : public FileMapping {
+  public:
+    PosixMapping(void* address, std::size_t size) : m_address(address), m_size(size) {}
+    ~PosixMapping() override { ::munmap(m_address, m_size); }
+    PosixMapping(const PosixMapping&) = delete;
+    PosixMapping& operator=(const PosixMapping&) = delete;
+    const std::uint8_t* data() const override { return static_cast<const std::uint8_t*>(m_address); }
+    std::size_t size() const override { return m_size; }
+
+  private:
+    void* m_address;
+    std::size_t m_size;
+};
 
 class PosixFile final : public File {
   public:
@@ -90,6 +110,15 @@ class PosixFile final : public File {
         return fd < 0 || check(::close(fd) == 0);
     }
     std::string lastError() const override { return m_error; }
+    std::unique_ptr<FileMapping> map(std::uint64_t length) override {
+        const long long bytes = size();
+        if (bytes <= 0) return nullptr;  // nothing to map; an empty read serves as well
+        const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(length, static_cast<std::uint64_t>(bytes)));
+        if (n == 0) return nullptr;
+        void* address = ::mmap(nullptr, n, PROT_READ, MAP_SHARED, m_fd, 0);
+        if (address == MAP_FAILED) return nullptr;  // the caller falls back to reading
+        return std::make_unique<PosixMapping>(address, n);
+    }
 
   private:
     bool check(bool ok) {

@@ -17,6 +17,15 @@ enum class OpenMode {
     CreateTruncate  // opened read-write, emptied (created when missing)
 };
 
+// Read-only bytes of a file mapped into memory; they stay valid until the mapping is destroyed, also after
+// the file is closed or replaced by a rename.
+class FileMapping {
+  public:
+    virtual ~FileMapping() = default;
+    virtual const std::uint8_t* data() const = 0;
+    virtual std::size_t size() const = 0;
+};
+
 class File {
   public:
     virtual ~File() = default;
@@ -33,6 +42,9 @@ class File {
     [[nodiscard]] virtual bool close() = 0;
     // Text of this file's last failure.
     virtual std::string lastError() const = 0;
+    // Maps the first `length` bytes (fewer when the file is shorter) for reading. nullptr when this file
+    // cannot be mapped; the caller then reads the bytes with readAt (file_view.h does both).
+    [[nodiscard]] virtual std::unique_ptr<FileMapping> map(std::uint64_t length);
 };
 
 class FileSystem {

@@ -71,6 +71,11 @@ Bytes RecordFile::read(std::uint32_t n) {
     return record;
 }
 
+std::shared_ptr<const FileView> RecordFile::viewRecords() {
+    if (!m_file) throw IoError("File not open: " + m_path);
+    return FileView::of(*m_file, static_cast<std::uint64_t>(m_count) * m_recordSize, m_path);
+}
+
 bool RecordFile::write(std::uint32_t n, const Bytes& record, std::string& error) {
     if (!m_file) throw IoError("File not open: " + m_path);
     if (n > m_count) throw IoError("Write beyond end of file: " + m_path);

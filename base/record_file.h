@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/file_system.h"
+#include "base/file_view.h"
 #include "base/le_bytes.h"
 
 namespace kvx {
@@ -46,6 +47,9 @@ class RecordFile final {
     // n >= count is the caller's error and also throws.
     void read(std::uint32_t n, Bytes& record);
     Bytes read(std::uint32_t n);
+    // The bytes of all `count` records for a scan (mapped, or read when the file cannot be mapped); fewer
+    // when the file shrank since it was opened. Throws IoError when the file is not open or cannot be read.
+    std::shared_ptr<const FileView> viewRecords();
 
     // Writes record n, n <= count; n == count appends. Returns false with `error` set when the count would
     // pass 65535 (nothing is written). Throws IoError on a write error.

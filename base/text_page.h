@@ -17,6 +17,9 @@ struct TextItem {
 struct TextPage {
     std::vector<TextItem> items;
     int highlightedLine = 0;  // 0 = none
+    // How the highlighted line is drawn: 0 on the selection background, 1..16 with its text in that colour
+    // of the program's colour table.
+    int highlightColour = 0;
 
     void put(int column, int line, std::string text) { items.push_back({column, line, std::move(text)}); }
     int lineCount() const;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,16 @@ struct InfoPage {
     int lines = 12;  // height in text lines
 };
 
+// A painted view whose page a subsystem keeps: the page as last built by the subsystem's commands (never
+// read from a file while painting), the number of entries a click on a line may select (entry = line - 2)
+// and what selecting one does. The dispatcher asks it instead of keeping the page itself.
+struct PaintedViewSource {
+    int view = 0;
+    std::function<const TextPage&()> page;
+    std::function<int()> entries;
+    std::function<void(int entry)> select;
+};
+
 class ViewPort {
   public:
     virtual ~ViewPort() = default;
@@ -94,6 +105,10 @@ class ViewPort {
     // The five fonts are taken from the settings again and applied to the list, tree, painted views and
     // the information form (after a font dialog).
     virtual void fontsChanged() = 0;
+    // The working mode or the price display changed: the menu bar of the current view is rebuilt for the
+    // mode, the status line refreshed and the visible list gets the column titles of the price display
+    // (its rows follow with the next refill).
+    virtual void settingsChanged() = 0;
     virtual void repaint() = 0;
 };
 

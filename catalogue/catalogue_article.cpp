@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/cp1252.h"
+#include "base/io_error.h"
 #include "base/short_string.h"
 
 namespace kvx {
@@ -88,6 +89,7 @@ bool ArticleTable::open(FileSystem& fs, const std::string& path) {
 }
 
 void ArticleTable::close() {
+    m_view.reset();
     if (m_file) m_file->close();
     m_file.reset();
 }
@@ -97,6 +99,12 @@ CatalogueArticle ArticleTable::read(std::uint32_t n) const {
     Bytes rec;
     m_file->read(n, rec);
     return CatalogueArticle::decode(rec);
+}
+
+std::shared_ptr<const FileView> ArticleTable::view() const {
+    if (!m_file) throw IoError("File not open: " + std::string(kArticleFile));
+    if (!m_view) m_view = m_file->viewRecords();
+    return m_view;
 }
 
 Bytes ArticleTable::readWorkingCopy(std::uint32_t n) const {

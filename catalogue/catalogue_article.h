@@ -87,11 +87,16 @@ class ArticleTable final {
     // The 288-byte working copy of record n (zero beyond the count), as My Articles stores it.
     Bytes readWorkingCopy(std::uint32_t n) const;
 
+    // The bytes of all records for a scan, mapped on first use and kept until close(), so that an import
+    // (which closes and reopens the table) brings a fresh view. Throws IoError when they cannot be read.
+    std::shared_ptr<const FileView> view() const;
+
     // 1..count-1 are selectable; record 0 never is.
     bool isSelectable(long n) const { return n > 0 && n < count(); }
 
   private:
     std::unique_ptr<RecordFile> m_file;
+    mutable std::shared_ptr<const FileView> m_view;
 };
 
 // Texts of an article, UTF-8.

@@ -1,9 +1,13 @@
 // The default ModalRunner: real modal loops, message boxes and the system file and print dialogs.
 #include "framework/modal_runner.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -60,11 +64,25 @@ std::optional<QString> ExecModalRunner::chooseFile(const FileChoice& choice) {
     dialog.setNameFilter(filter);
     const QFileInfo start(choice.path);
     if (!choice.path.isEmpty()) {
-        dialog.setDirectory(start.isDir() ? start.absoluteFilePath() : start.absolutePath());
+        // A folder of the settings may name a directory that does not exist (it is stored as typed): the
+        // dialog then opens in the program directory, the working directory.
+        QString folder = start.isDir() ? start.absoluteFilePath() : start.absolutePath();
+        if (!QFileInfo(folder).isDir()) folder = QDir::currentPath();
+        dialog.setDirectory(folder);
         if (!start.isDir()) dialog.selectFile(start.fileName());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();
+}
+
+std::optional<QFont> ExecModalRunner::chooseFont(const FontChoice& choice) {
+    QFontDialog dialog(choice.initial, QApplication::activeWindow());
+    dialog.setWindowTitle(choice.title);
+    if (choice.fixedPitchOnly) dialog.setOption(QFontDialog::MonospacedFonts);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    QFont font = dialog.selectedFont();
+    font.setPointSize(std::clamp(font.pointSize(), choice.minSize, choice.maxSize));
+    return font;
 }
 
 bool ExecModalRunner::printDialog(QPrinter& printer, int& fromPage, int& toPage, int& copies, int minPage,

@@ -4,8 +4,9 @@
 // and the same code paths run headless.
 #pragma once
 
-#include <QString>
+#include <QFont>
 #include <QPrinter>
+#include <QString>
 #include <QStringList>
 #include <optional>
 
@@ -22,8 +23,18 @@ struct FileChoice {
     QStringList suffixes;
 };
 
+// The system font dialog: opened on `initial`, sizes limited to minSize..maxSize points (a size chosen
+// outside is brought into the range), fixed-pitch fonts only when asked.
+struct FontChoice {
+    QString title;
+    QFont initial;
+    bool fixedPitchOnly = false;
+    int minSize = 8;
+    int maxSize = 20;
+};
+
 class ModalRunner {
-public:
+  public:
     virtual ~ModalRunner() = default;
     // Runs a code-built dialog modally (after its setupwindow) and returns its modal result.
     virtual int runDialog(Tkodialog& dialog) = 0;
@@ -31,10 +42,11 @@ public:
     virtual bool askQuestion(const QString& title, const QString& text) = 0;
     // The system's file dialog: the chosen path, or nothing when cancelled (suffix rules are the caller's).
     virtual std::optional<QString> chooseFile(const FileChoice& choice) = 0;
+    // The system's font dialog: the chosen font, or nothing when cancelled.
+    virtual std::optional<QFont> chooseFont(const FontChoice& choice) = 0;
     // The system print dialog on `printer`; true when the user confirmed. `fromPage`/`toPage`/`copies` are
     // in-out. The printer leaves the dialog set up for output (a PDF file when the user chose one).
-    virtual bool printDialog(QPrinter& printer, int& fromPage, int& toPage, int& copies, int minPage,
-                             int maxPage) = 0;
+    virtual bool printDialog(QPrinter& printer, int& fromPage, int& toPage, int& copies, int minPage, int maxPage) = 0;
     // Told about every page printed, as text lines (the script driver writes them into its transcript).
     virtual void pagePrinted(const QString& title, int page, const QStringList& lines) {
         (void)title;
@@ -53,11 +65,12 @@ void setModalRunner(ModalRunner* runner);
 
 // Real modal loops and system dialogs.
 class ExecModalRunner final : public ModalRunner {
-public:
+  public:
     int runDialog(Tkodialog& dialog) override;
     void showMessage(MessageKind kind, const QString& title, const QString& text) override;
     bool askQuestion(const QString& title, const QString& text) override;
     std::optional<QString> chooseFile(const FileChoice& choice) override;
+    std::optional<QFont> chooseFont(const FontChoice& choice) override;
     bool printDialog(QPrinter& printer, int& fromPage, int& toPage, int& copies, int minPage, int maxPage) override;
 };
 

@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QPainter>
 #include <QPalette>
+#include <QPen>
 #include <cmath>
 
 #include "base/cp1252.h"
@@ -26,6 +27,27 @@ CellSize cellSizeFromFont(const QFont& font) {
     return cellSizeForHeight(px);
 }
 
+QColor programColour(int number) {
+    static const QColor kColours[17] = {Qt::black,
+                                        Qt::black,
+                                        QColor(128, 0, 0),
+                                        QColor(0, 128, 0),
+                                        QColor(128, 128, 0),
+                                        QColor(0, 0, 128),
+                                        QColor(128, 0, 128),
+                                        QColor(0, 128, 128),
+                                        QColor(128, 128, 128),
+                                        QColor(192, 192, 192),
+                                        QColor(255, 0, 0),
+                                        QColor(0, 255, 0),
+                                        QColor(0, 0, 255),
+                                        QColor(255, 255, 0),
+                                        QColor(255, 0, 255),
+                                        QColor(0, 255, 255),
+                                        QColor(255, 255, 255)};
+    return number >= 0 && number <= 16 ? kColours[number] : kColours[0];
+}
+
 std::optional<QFont> fontFromDescription(const FontDescription& d) {
     if (!d.hasFont()) return std::nullopt;
     // No style hint, stated explicitly so that none is inherited from a parent widget's font: a hint overrides
@@ -41,7 +63,8 @@ std::optional<QFont> fontFromDescription(const FontDescription& d) {
 
 void drawTextPage(QPainter& painter, const TextPage& page, const TextViewGeometry& g) {
     const int last = g.visibleLines > 0 ? g.firstLine + g.visibleLines - 1 : page.lineCount();
-    if (page.highlightedLine >= g.firstLine && page.highlightedLine <= last) {
+    const QPen pen = painter.pen();
+    if (page.highlightedLine >= g.firstLine && page.highlightedLine <= last && page.highlightColour == 0) {
         const int y = (page.highlightedLine - g.firstLine) * g.cell.lineHeight + g.topMargin;
         painter.fillRect(QRect(0, y, painter.device()->width(), g.cell.lineHeight),
                          QPalette().color(QPalette::Highlight).lighter(170));
@@ -50,9 +73,12 @@ void drawTextPage(QPainter& painter, const TextPage& page, const TextViewGeometr
         if (item.line <= 0 || item.line < g.firstLine || item.line > last) continue;
         const int x = (item.column - 1) * g.cell.charWidth + g.leftMargin;
         const int y = (item.line - g.firstLine) * g.cell.lineHeight + g.topMargin;
+        const bool coloured = page.highlightColour != 0 && item.line == page.highlightedLine;
+        painter.setPen(coloured ? QPen(programColour(page.highlightColour)) : pen);
         painter.drawText(QRect(x, y, 4000, g.cell.lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          QString::fromStdString(item.text));
     }
+    painter.setPen(pen);
 }
 
 QStringList textPageLines(const TextPage& page) {

@@ -3,6 +3,7 @@
 // y = (l - 1) * line height + top margin.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QStringList>
 #include <optional>
@@ -25,6 +26,11 @@ struct CellSize {
 CellSize cellSizeForHeight(int pixelHeight);
 CellSize cellSizeFromFont(const QFont& font);
 
+// Colour `number` of the program's colour table (17 entries): 0 the default text colour (black), then
+// black, maroon, green, olive, navy, purple, teal, gray, silver, red, lime, blue, yellow, fuchsia, aqua and
+// white; numbers outside 0..16 give the default.
+QColor programColour(int number);
+
 // A font from a description, or nothing when the description names no font (3 characters or fewer).
 std::optional<QFont> fontFromDescription(const FontDescription& description);
 
@@ -36,7 +42,8 @@ struct TextViewGeometry {
     int visibleLines = 0;  // 0 = all
 };
 
-// Draws the page; the highlighted line gets a selection background.
+// Draws the page; the highlighted line gets a selection background, or its text the page's highlight
+// colour when it names one.
 void drawTextPage(QPainter& painter, const TextPage& page, const TextViewGeometry& geometry);
 
 // The page as text lines (for transcripts and text files).

@@ -25,10 +25,6 @@ std::string_view fieldAt(const std::uint8_t* rec, std::size_t off, std::size_t c
     return {reinterpret_cast<const char*>(rec + off + 1), n};
 }
 
-bool isNumberChar(char c) {
-    return (c >= '0' && c <= '9') || c == '+' || c == ',' || c == '-' || c == '.';
-}
-
 // Normalised copies of the fields: upper case, and for the word test without blanks.
 void upperFields(const ArticleTexts& texts, bool dropBlanks, std::array<std::string, 8>& out) {
     const auto& table = upperTable();
@@ -40,13 +36,11 @@ void upperFields(const ArticleTexts& texts, bool dropBlanks, std::array<std::str
     }
 }
 
-// A number compared with bounds held as 6-byte reals is taken at the same precision, so that "4,7" lies
-// in the range 4.7 .. 4.7 typed into the dialog.
+}  // namespace
+
 double atBoundPrecision(double v) {
     return real48ToDouble(doubleToReal48(v).data());
 }
-
-}  // namespace
 
 ArticleTexts ArticleTexts::of(const std::uint8_t* rec) {
     using namespace articleoffset;

@@ -37,6 +37,15 @@ struct ValueRange {
     bool contains(double v) const { return v >= lower && (upper <= 0 || v <= upper); }
 };
 
+// Characters of a number text in front of a unit: digits and "+,-.".
+inline bool isNumberChar(char c) {
+    return (c >= '0' && c <= '9') || c == '+' || c == ',' || c == '-' || c == '.';
+}
+
+// A number compared with bounds held as 6-byte reals is taken at the same precision, so that "4,7" lies
+// in the range 4.7 .. 4.7 typed into the dialog.
+double atBoundPrecision(double v);
+
 // The value written directly in front of `unit` in `upperText` (already upper case, blanks kept), as the
 // search reads it: the unit is looked for from the second character on; one blank between number and unit
 // is skipped; the number is the run of digits and "+,-." in front; an occurrence without such a run is

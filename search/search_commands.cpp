@@ -67,10 +67,10 @@ bool runSearch(SearchSession& s, UserInterface& ui, SearchDialogs& dialogs, bool
     if (s.catalogue().articleCount() < 2) return false;
     if (!editSearchParameters(s, dialogs)) return false;
     SearchState& st = s.state;
-    FileArticleSource source(s.fs(), kArticleFile, s.catalogue().articleCount());
+    const SearchIndex& index = s.searchIndex();
     const StatusFilter filter = s.settings().statusFilterBytes();
-    const int hits = all ? searchAll(source, kMaxSearchHits, st.active, filter, st.results, st.counters)
-                         : searchRange(source, first, last, kMaxSearchHits, st.active, filter, st.results, st.counters);
+    const int hits = all ? searchAll(index, kMaxSearchHits, st.active, filter, st.results, st.counters)
+                         : searchRange(index, first, last, kMaxSearchHits, st.active, filter, st.results, st.counters);
     s.index.bytes = st.results.encode();
     s.index.changed = true;
     // The caller fills the list right away (the dispatcher), so no refill needs to be remembered here.

@@ -30,4 +30,12 @@ bool SearchSession::saveIndex(std::string& error) {
     return saveBlockFile(m_fs, m_names.index, index, error);
 }
 
+const SearchIndex& SearchSession::searchIndex() {
+    const std::shared_ptr<const FileView> records = m_catalogue.articles().view();
+    if (!m_searchIndex || m_searchIndex->source() != records.get() ||
+        m_searchIndex->count() != m_catalogue.articleCount())
+        m_searchIndex = SearchIndex::build(records, m_catalogue.articleCount());
+    return *m_searchIndex;
+}
+
 }  // namespace kvx

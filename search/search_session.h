@@ -11,6 +11,7 @@
 #include "base/file_system.h"
 #include "base/record_file.h"
 #include "catalogue/catalogue.h"
+#include "search/search_index.h"
 #include "search/search_state.h"
 #include "settings/settings_record.h"
 
@@ -47,6 +48,10 @@ class SearchSession final {
     [[nodiscard]] bool saveParameters(std::string& error);
     [[nodiscard]] bool saveIndex(std::string& error);
 
+    // The search form of the open art.dat (search_index.h): built on first use and again whenever the
+    // catalogue was reopened since (after an import). Throws IoError when art.dat cannot be read.
+    const SearchIndex& searchIndex();
+
     SearchState state;
     RecordFile parameters;  // suchpar.dat
     BlockFile index;        // suchidx.dat
@@ -57,6 +62,7 @@ class SearchSession final {
     SettingsRecord& m_settings;
     Catalogue& m_catalogue;
     SearchFileNames m_names;
+    std::shared_ptr<const SearchIndex> m_searchIndex;
 };
 
 }  // namespace kvx

@@ -144,6 +144,48 @@ void SettingsRecord::setStatusFilterBytes(const std::array<std::uint8_t, 5>& fil
            [&] { std::copy(filter.begin(), filter.end(), m_bytes.begin() + kStatusFilter); });
 }
 
+void SettingsRecord::setNetPrices(bool on) {
+    change(kPriceDisplay, 1, [&] { m_bytes[kPriceDisplay] = on ? 1 : 0; });
+}
+
+DeliveryData SettingsRecord::deliveryData() const {
+    DeliveryData d;
+    d.orderType = m_bytes[kDeliveryData];
+    d.destination = m_bytes[kDeliveryData + 1];
+    d.shipping = m_bytes[kDeliveryData + 2];
+    d.payment = m_bytes[kDeliveryData + 3];
+    d.customerNumber = text(kCustomerNumber, kCustomerNumberCapacity);
+    return d;
+}
+
+void SettingsRecord::setDeliveryData(const DeliveryData& d) {
+    change(kDeliveryData, 4, [&] {
+        m_bytes[kDeliveryData] = d.orderType;
+        m_bytes[kDeliveryData + 1] = d.destination;
+        m_bytes[kDeliveryData + 2] = d.shipping;
+        m_bytes[kDeliveryData + 3] = d.payment;
+    });
+    setText(kCustomerNumber, kCustomerNumberCapacity, d.customerNumber);
+}
+
+CompanyData SettingsRecord::companyData() const {
+    CompanyData c;
+    c.email = text(kCompanyEmail, kCompanyLineCapacity);
+    c.name = text(kCompanyName, kCompanyLineCapacity);
+    c.town = text(kCompanyTown, kCompanyLineCapacity);
+    c.street = text(kCompanyStreet, kCompanyLineCapacity);
+    c.phone = text(kCompanyPhone, kCompanyPhoneCapacity);
+    return c;
+}
+
+void SettingsRecord::setCompanyData(const CompanyData& c) {
+    setText(kCompanyEmail, kCompanyLineCapacity, c.email);
+    setText(kCompanyName, kCompanyLineCapacity, c.name);
+    setText(kCompanyTown, kCompanyLineCapacity, c.town);
+    setText(kCompanyStreet, kCompanyLineCapacity, c.street);
+    setText(kCompanyPhone, kCompanyPhoneCapacity, c.phone);
+}
+
 void SettingsRecord::setStockMode(bool on) {
     change(kWorkingMode, 1, [&] { m_bytes[kWorkingMode] = on ? 1 : 0; });
 }

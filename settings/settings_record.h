@@ -15,6 +15,32 @@ namespace kvx {
 
 enum class FontSlot { Dialog = 0, Detail = 1, List = 2, Print = 3, Tree = 4 };
 
+// The delivery data sent with every order: four indexes into the option texts (delivery_options.h; a
+// stored index outside its table is kept as it is) and the customer number, Windows-1252, at most 10
+// characters.
+struct DeliveryData {
+    std::uint8_t orderType = 0;
+    std::uint8_t destination = 0;
+    std::uint8_t shipping = 0;
+    std::uint8_t payment = 0;
+    std::string customerNumber;
+
+    bool operator==(const DeliveryData&) const = default;
+};
+
+// The user's company data printed on the order form, Windows-1252: e-mail, name, town and street of at
+// most 40 characters, telephone of at most 20. The name is never empty in a stored block (an empty name
+// resets the block at the next start).
+struct CompanyData {
+    std::string email;
+    std::string name;
+    std::string town;
+    std::string street;
+    std::string phone;
+
+    bool operator==(const CompanyData&) const = default;
+};
+
 class SettingsRecord final {
   public:
     static constexpr std::size_t kSize = 6478;
@@ -40,6 +66,8 @@ class SettingsRecord final {
     static constexpr std::size_t kEntryHistory = 3363, kEntryHistoryCount = 5783;
     static constexpr std::size_t kSearchEngine = 5905;
     static constexpr std::size_t kFolderCapacity = 120;
+    static constexpr std::size_t kCustomerNumberCapacity = 10;
+    static constexpr std::size_t kCompanyLineCapacity = 40, kCompanyPhoneCapacity = 20;
 
     SettingsRecord() { setDefaults(); }
 
@@ -74,6 +102,7 @@ class SettingsRecord final {
     std::array<std::uint8_t, 5> statusFilterBytes() const;
     void setStatusFilterBytes(const std::array<std::uint8_t, 5>& filter);
     bool netPrices() const { return m_bytes[kPriceDisplay] != 0; }
+    void setNetPrices(bool on);
     bool stockMode() const { return m_bytes[kWorkingMode] != 0; }
     void setStockMode(bool on);
     std::int32_t rangedNumber() const { return getI32(m_bytes.data(), kRangedNumber); }
@@ -89,7 +118,14 @@ class SettingsRecord final {
     std::uint8_t searchSet() const { return m_bytes[kSearchSet]; }
     void setSearchSet(std::uint8_t slot);
     std::string textFolder() const { return text(kTextFolder, kFolderCapacity); }
+    void setTextFolder(const std::string& cp1252) { setText(kTextFolder, kFolderCapacity, cp1252); }
     std::string datasheetFolder() const { return text(kDatasheetFolder, kFolderCapacity); }
+    void setDatasheetFolder(const std::string& cp1252) { setText(kDatasheetFolder, kFolderCapacity, cp1252); }
+    // Texts longer than their fields are cut to them.
+    DeliveryData deliveryData() const;
+    void setDeliveryData(const DeliveryData& data);
+    CompanyData companyData() const;
+    void setCompanyData(const CompanyData& data);
     std::string searchEngine() const { return text(kSearchEngine, kFolderCapacity); }
 
     FontDescription font(FontSlot slot) const;

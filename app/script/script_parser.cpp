@@ -24,6 +24,7 @@ std::optional<StepKind> actionKind(const QString& word) {
         {QStringLiteral("answer"), StepKind::Answer},
         {QStringLiteral("file"), StepKind::File},
         {QStringLiteral("print"), StepKind::Print},
+        {QStringLiteral("font"), StepKind::Font},
     };
     for (const auto& [w, k] : kWords)
         if (w == word) return k;
@@ -66,6 +67,26 @@ bool parseDialogOp(const QString& line, DialogOp& op, QString& error) {
 }
 
 }  // namespace
+
+std::optional<FontAnswer> parseFontAnswer(const QString& rest) {
+    FontAnswer answer;
+    if (rest.trimmed() == QStringLiteral("cancel")) {
+        answer.cancel = true;
+        return answer;
+    }
+    QStringList words = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    while (!words.isEmpty() && (words.back() == QStringLiteral("bold") || words.back() == QStringLiteral("italic"))) {
+        (words.back() == QStringLiteral("bold") ? answer.bold : answer.italic) = true;
+        words.pop_back();
+    }
+    if (words.size() < 2) return std::nullopt;
+    bool ok = false;
+    answer.size = words.back().toInt(&ok);
+    if (!ok || answer.size <= 0) return std::nullopt;
+    words.pop_back();
+    answer.name = words.join(QLatin1Char(' '));
+    return answer;
+}
 
 std::optional<std::vector<Step>> parseScript(const QString& source, QString& error) {
     std::vector<Step> steps;
@@ -119,6 +140,10 @@ std::optional<std::vector<Step>> parseScript(const QString& source, QString& err
         }
         if (step.kind == StepKind::Print && rest != QStringLiteral("ok") && rest != QStringLiteral("cancel")) {
             error = QStringLiteral("line %1: print ok or print cancel").arg(number);
+            return std::nullopt;
+        }
+        if (step.kind == StepKind::Font && !parseFontAnswer(rest)) {
+            error = QStringLiteral("line %1: font NAME SIZE [bold] [italic] or font cancel").arg(number);
             return std::nullopt;
         }
         if (step.kind == StepKind::Command || step.kind == StepKind::Click || step.kind == StepKind::RightClick ||

@@ -15,6 +15,7 @@ enum class StepKind {
     Dialog,  // block of dialog operations ending with a press or cancel
     File,    // a path, or cancel (a directory choice is a code-built dialog: a Dialog answer)
     Print,   // ok | cancel
+    Font,    // NAME SIZE [bold] [italic] | cancel
     // actions
     Idle,
     Command,
@@ -45,6 +46,16 @@ struct Step {
     int number = 0;
     std::vector<DialogOp> ops;  // Dialog: the operations in order
 };
+
+// The answer to a font dialog: `font NAME SIZE [bold] [italic]` (the name may contain blanks) or `font cancel`.
+struct FontAnswer {
+    bool cancel = false;
+    QString name;
+    int size = 0;
+    bool bold = false;
+    bool italic = false;
+};
+std::optional<FontAnswer> parseFontAnswer(const QString& rest);
 
 // Parses the whole script; on a syntax error returns nothing and sets `error` ("line N: ...").
 std::optional<std::vector<Step>> parseScript(const QString& source, QString& error);

@@ -2,6 +2,7 @@
 #include "app/script/script_session.h"
 
 #include <QDir>
+#include <algorithm>
 
 #include "app/ui/tfzgwwindow.h"
 #include "framework/tkodialog.h"
@@ -20,19 +21,30 @@ QString kindName(StepKind kind) {
             return QStringLiteral("file");
         case StepKind::Print:
             return QStringLiteral("print");
+        case StepKind::Font:
+            return QStringLiteral("font");
         default:
             return QStringLiteral("action");
     }
 }
 
 bool isAnswer(StepKind kind) {
-    return kind == StepKind::Answer || kind == StepKind::Dialog || kind == StepKind::File || kind == StepKind::Print;
+    return kind == StepKind::Answer || kind == StepKind::Dialog || kind == StepKind::File || kind == StepKind::Print ||
+           kind == StepKind::Font;
 }
 
 }  // namespace
 
 void ScriptSession::say(const QString& line) {
-    m_out << line << '\n';
+    // Paths inside the program directory are shown relative to it, so that transcripts do not depend on
+    // where a run takes place.
+    QString shown = line;
+    if (m_window != nullptr) {
+        QString dir = QString::fromStdString(m_window->app().programDir());
+        if (dir.endsWith(QLatin1Char('/'))) dir.chop(1);
+        if (!dir.isEmpty()) shown.replace(dir, QStringLiteral("<program>"));
+    }
+    m_out << shown << '\n';
     m_out.flush();
 }
 
@@ -226,6 +238,37 @@ std::optional<QString> ScriptSession::chooseFile(const FileChoice& choice) {
                  choice.suffixes.join(QLatin1Char(' ')), answer.text));
     if (answer.text == QStringLiteral("cancel")) return std::nullopt;
     return answer.text;
+}
+
+std::optional<QFont> ScriptSession::chooseFont(const FontChoice& choice) {
+    const Step step = takeAnswer(StepKind::Font, QStringLiteral("font \"%1\"").arg(choice.title));
+    const std::optional<FontAnswer> answer = parseFontAnswer(step.text);
+    const QFont& f = choice.initial;
+    const QString opened = QStringLiteral("%1 %2%3%4")
+                               .arg(f.family())
+                               .arg(f.pointSize())
+                               .arg(f.bold() ? QStringLiteral(" bold") : QString())
+                               .arg(f.italic() ? QStringLiteral(" italic") : QString());
+    const QString head =
+        QStringLiteral("  font choice \"%1\" (%2, %3..%4): %5 -> ")
+            .arg(choice.title, choice.fixedPitchOnly ? QStringLiteral("fixed pitch") : QStringLiteral("any pitch"))
+            .arg(choice.minSize)
+            .arg(choice.maxSize)
+            .arg(opened);
+    if (!answer || answer->cancel) {
+        say(head + QStringLiteral("cancel"));
+        return std::nullopt;
+    }
+    // The dialog offers only the sizes of its range.
+    QFont font(answer->name, std::clamp(answer->size, choice.minSize, choice.maxSize));
+    font.setBold(answer->bold);
+    font.setItalic(answer->italic);
+    say(head + QStringLiteral("%1 %2%3%4")
+                   .arg(font.family())
+                   .arg(font.pointSize())
+                   .arg(font.bold() ? QStringLiteral(" bold") : QString())
+                   .arg(font.italic() ? QStringLiteral(" italic") : QString()));
+    return font;
 }
 
 bool ScriptSession::printDialog(QPrinter& printer, int& fromPage, int& toPage, int& copies, int minPage, int maxPage) {

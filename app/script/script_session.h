@@ -34,6 +34,7 @@ class ScriptSession final : public ModalRunner {
     void showMessage(MessageKind kind, const QString& title, const QString& text) override;
     bool askQuestion(const QString& title, const QString& text) override;
     std::optional<QString> chooseFile(const FileChoice& choice) override;
+    std::optional<QFont> chooseFont(const FontChoice& choice) override;
     bool printDialog(QPrinter& printer, int& fromPage, int& toPage, int& copies, int minPage, int maxPage) override;
     void pagePrinted(const QString& title, int page, const QStringList& lines) override;
     bool openExternally(const QString& target) override;

@@ -24,6 +24,8 @@
 #include "framework/tkolistview.h"
 #include "framework/tkosplitter.h"
 #include "framework/tkotreeview.h"
+#include "settings/program_fonts.h"
+#include "settings/settings_command_table.h"
 
 namespace kvx {
 
@@ -54,6 +56,7 @@ class tfzgwwindow::Port final : public WindowPort {
         m_w.applyFonts();
         m_w.updateClient();
     }
+    void settingsChanged() override { m_w.settingsChanged(); }
     void repaint() override {
         m_w.updateClient();
         m_w.repaintView();
@@ -70,8 +73,9 @@ tfzgwwindow::tfzgwwindow(FileSystem& fs, const Clock& clock, const std::string& 
       m_app(std::make_unique<AppState>(fs, clock, programDir)),
       m_ui(this),
       m_searchDialogs(this),
+      m_settingsDialogs(this),
       m_port(std::make_unique<Port>(*this)),
-      m_dispatcher(std::make_unique<Dispatcher>(*m_app, m_ui, m_searchDialogs, *m_port)),
+      m_dispatcher(std::make_unique<Dispatcher>(*m_app, m_ui, m_searchDialogs, m_settingsDialogs, *m_port)),
       m_options(options) {
     m_app->trace.line(m_app->trace.windowFlag, "tfzgwwindow.createnew start");
     tcreateactions();
@@ -293,8 +297,18 @@ bool tfzgwwindow::portLeaveView() {
     return true;
 }
 
+void tfzgwwindow::settingsChanged() {
+    rebuildMenu();
+    refreshStatusPanels();
+    // A shown list is made anew with the column titles of the price display.
+    if (const int kind = visibleListKind(); kind != kNoList) showListControl(kind, !m_tree->isHidden());
+}
+
 void tfzgwwindow::showListControl(int kind, bool withTree) {
-    if (m_list == nullptr || m_list->tag() != kind) {
+    QStringList titles;
+    for (const ListColumn& c : listColumns(kind, m_app->settings.netPrices()))
+        titles << QString::fromStdString(c.title);
+    if (m_list == nullptr || m_list->tag() != kind || m_list->columnTitles() != titles) {
         tkolistview::Options options;
         options.tag = kind;
         options.hotTrack = true;
@@ -371,6 +385,13 @@ void tfzgwwindow::updateClient() {
     m_canvas->setPageFont(fontOf(Dispatcher::fontOfView(view)));
     if (view == 1) {
         m_canvas->setStartPage(startPage(*m_app));
+        return;
+    }
+    if (view == kFontView) {
+        std::vector<ViewCanvas::FontLine> lines;
+        for (const FontViewLine& line : fontViewLines(m_app->settings))
+            lines.push_back({fontOf(line.slot), QString::fromStdString(line.text)});
+        m_canvas->setFontLines(std::move(lines));
         return;
     }
     const TextPage& page = m_dispatcher->pageOfView(view);

@@ -15,6 +15,7 @@
 #include "app/ui/qt_user_interface.h"
 #include "framework/ko_window.h"
 #include "search/ui/qt_search_dialogs.h"
+#include "settings/ui/qt_settings_dialogs.h"
 
 namespace kvx {
 
@@ -91,6 +92,8 @@ class tfzgwwindow final : public TKowindow {
     void fillListControl(const ListContent& content);
     void setTreeNodes(const GroupTree& tree);
     void updateClient();
+    // The working mode or price display changed: menu bar, status line and the visible list's columns.
+    void settingsChanged();
     void notImplementedBox();
     void help(int command);
     PlatformValues platformValues() const;
@@ -102,6 +105,7 @@ class tfzgwwindow final : public TKowindow {
     std::unique_ptr<AppState> m_app;
     QtUserInterface m_ui;
     QtSearchDialogs m_searchDialogs;
+    QtSettingsDialogs m_settingsDialogs;
     std::unique_ptr<Port> m_port;
     std::unique_ptr<Dispatcher> m_dispatcher;
     Options m_options;

@@ -13,6 +13,7 @@
 #include "base/cp1252.h"
 #include "framework/tkolistview.h"
 #include "framework/tkotreeview.h"
+#include "settings/delivery_options.h"
 
 namespace kvx {
 
@@ -21,6 +22,34 @@ namespace {
 // The system information's values differ from machine to machine; a transcript shows its labels only.
 constexpr int kSystemInfoView = 30;
 constexpr int kSystemInfoValueColumn = 20;
+
+QString describeDelivery(const DeliveryData& d) {
+    auto option = [](DeliveryOption o, int index) {
+        return QStringLiteral("%1 \"%2\"").arg(index).arg(QString::fromStdString(deliveryOptionText(o, index)));
+    };
+    return QStringLiteral("delivery order-type %1 destination %2 shipping %3 payment %4 customer \"%5\"")
+        .arg(option(DeliveryOption::OrderType, d.orderType), option(DeliveryOption::Destination, d.destination),
+             option(DeliveryOption::Shipping, d.shipping), option(DeliveryOption::Payment, d.payment),
+             QString::fromStdString(cp1252ToUtf8(d.customerNumber)));
+}
+
+QString describeFonts(const SettingsRecord& s) {
+    QStringList fonts;
+    const std::pair<FontSlot, const char*> fontSlots[] = {{FontSlot::Dialog, "dialog"},
+                                                          {FontSlot::Detail, "detail"},
+                                                          {FontSlot::List, "list"},
+                                                          {FontSlot::Print, "print"},
+                                                          {FontSlot::Tree, "tree"}};
+    for (const auto& [slot, name] : fontSlots) {
+        const FontDescription f = s.font(slot);
+        fonts << QStringLiteral("%1 \"%2\" %3 w%4%5")
+                     .arg(QString::fromLatin1(name), QString::fromStdString(cp1252ToUtf8(f.name)))
+                     .arg(f.size)
+                     .arg(f.weight)
+                     .arg(f.italic != 0 ? QStringLiteral(" italic") : QString());
+    }
+    return QStringLiteral("fonts ") + fonts.join(QStringLiteral(", "));
+}
 
 QStringList pageLines(const TextPage& page, int view) {
     TextPage shown = page;
@@ -64,6 +93,16 @@ QStringList tfzgwwindow::describeView() const {
                        .arg(QString::fromStdString(item.text));
         return out;
     }
+    for (const ViewCanvas::FontLine& line : m_canvas->fontLines()) {
+        const QFont& f = line.font;
+        out << QStringLiteral("| [%1 %2%3%4] %5")
+                   .arg(f.family())
+                   .arg(f.pointSize())
+                   .arg(f.bold() ? QStringLiteral(" bold") : QString())
+                   .arg(f.italic() ? QStringLiteral(" italic") : QString())
+                   .arg(line.text);
+    }
+    if (!m_canvas->fontLines().empty()) return out;
     out << pageLines(m_canvas->page(), viewNumber());
     return out;
 }
@@ -136,7 +175,15 @@ QStringList tfzgwwindow::describeSettings() const {
                 .arg(text(SettingsRecord::kCompanyName, 40), text(SettingsRecord::kCompanyTown, 40)),
             QStringLiteral("text folder \"%1\"")
                 .arg(text(SettingsRecord::kTextFolder, 120)
-                         .replace(QString::fromStdString(m_app->programDir()), QStringLiteral("<program>/")))};
+                         .replace(QString::fromStdString(m_app->programDir()), QStringLiteral("<program>/"))),
+            QStringLiteral("datasheet folder \"%1\"")
+                .arg(text(SettingsRecord::kDatasheetFolder, 120)
+                         .replace(QString::fromStdString(m_app->programDir()), QStringLiteral("<program>/"))),
+            QStringLiteral("company email \"%1\" street \"%2\" phone \"%3\"")
+                .arg(text(SettingsRecord::kCompanyEmail, 40), text(SettingsRecord::kCompanyStreet, 40),
+                     text(SettingsRecord::kCompanyPhone, 20)),
+            describeDelivery(s.deliveryData()),
+            describeFonts(s)};
 }
 
 QStringList tfzgwwindow::describeFiles() const {

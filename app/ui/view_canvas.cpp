@@ -33,6 +33,10 @@ void ViewCanvas::paintEvent(QPaintEvent*) {
         paintStartPage(painter);
         return;
     }
+    if (!m_fontLines.empty()) {
+        paintFontLines(painter);
+        return;
+    }
     // The cell size is taken from the font before every pass: a dialog shown in between may have left
     // its own.
     painter.setFont(m_font);
@@ -69,6 +73,19 @@ void ViewCanvas::paintStartPage(QPainter& painter) {
     g.leftMargin = kMargin;
     g.topMargin = 0;
     drawTextPage(painter, m_start->stockBlock, g);
+}
+
+void ViewCanvas::paintFontLines(QPainter& painter) {
+    int y = kMargin;
+    for (const FontLine& line : m_fontLines) {
+        painter.setFont(line.font);
+        const CellSize cell = cellSizeFromFont(line.font);
+        painter.drawText(QRect(kMargin, y, width() - kMargin, cell.lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         line.text);
+        y += 2 * cell.lineHeight;
+    }
+    // Clicks are counted in lines of the page font; this view selects nothing.
+    m_cell = cellSizeFromFont(m_font);
 }
 
 void ViewCanvas::mousePressEvent(QMouseEvent* event) {

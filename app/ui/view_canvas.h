@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "app/main_views.h"
 #include "base/text_page.h"
@@ -21,11 +22,26 @@ class ViewCanvas final : public QWidget {
     void setPage(TextPage page) {
         m_page = std::move(page);
         m_start.reset();
+        m_fontLines.clear();
         update();
     }
+    // Lines each drawn in a font of its own, spaced by two line heights of the font drawn before (the
+    // font view).
+    struct FontLine {
+        QFont font;
+        QString text;
+    };
+    void setFontLines(std::vector<FontLine> lines) {
+        m_page = {};
+        m_start.reset();
+        m_fontLines = std::move(lines);
+        update();
+    }
+    const std::vector<FontLine>& fontLines() const { return m_fontLines; }
     const TextPage& page() const { return m_page; }
     // The start view: centred lines in their own fonts and the stock block in the page font.
     void setStartPage(StartPage page) {
+        m_fontLines.clear();
         m_start = std::move(page);
         update();
     }
@@ -49,10 +65,12 @@ class ViewCanvas final : public QWidget {
 
   private:
     void paintStartPage(QPainter& painter);
+    void paintFontLines(QPainter& painter);
     int topLine() const;
 
     TextPage m_page;
     std::optional<StartPage> m_start;
+    std::vector<FontLine> m_fontLines;
     QFont m_font;
     CellSize m_cell;  // of the font the last paint drew with
 };

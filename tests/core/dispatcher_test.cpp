@@ -73,6 +73,7 @@ class FakeWindow final : public WindowPort {
     void notImplemented() override { log.push_back(kNotImplemented); }
     void refreshStatusPanels() override { log.push_back("status panels"); }
     void fontsChanged() override { log.push_back("fonts"); }
+    void settingsChanged() override { log.push_back("settings changed"); }
     void repaint() override {}
     void closeWindow() override { log.push_back("close"); }
     void help(int command) override { log.push_back("help " + std::to_string(command)); }
@@ -98,7 +99,7 @@ class DispatcherTest : public ::testing::Test {
   public:
     test::FakeUi ui;
     FakeWindow window;
-    Dispatcher dispatcher{m_app, ui, ui, window};
+    Dispatcher dispatcher{m_app, ui, ui, ui, window};
     AppState& app() { return m_app; }
     FileSystem& fs() { return m_fs; }
     test::TempDir& dir() { return m_dir; }
@@ -195,9 +196,9 @@ TEST_F(DispatcherTest, CommandTableRulesByMode) {
     for (int c : {138, 150, 160, 161, 192, 205, 112, 127, 245}) EXPECT_TRUE(table.isStockOnly(c)) << c;
     for (int c : {1, 90, 121, 142, 149, 181, 182, 183, 186, 118, 123, 124, 195, 246, 170, 248})
         EXPECT_FALSE(table.isStockOnly(c)) << c;
-    // The main window's own commands and search's have operations; the stock rows have none yet.
-    for (int c : {1,   90,  91,  92,  93,  100, 121, 142, 195, 196, 199, 200,
-                  202, 203, 204, 246, 170, 178, 179, 189, 190, 247, 248, 249})
+    // The main window's own commands, search's and the settings' have operations; the stock rows have none yet.
+    for (int c : {1,   90,  91,  92,  93,  100, 121, 142, 195, 196, 199, 200, 202, 203, 204, 246, 170, 178, 179,
+                  189, 190, 247, 248, 249, 116, 123, 124, 130, 131, 132, 133, 134, 135, 137, 188, 191, 198})
         EXPECT_TRUE(dispatcher.hasOperation(c)) << c;
     for (int c : {0, 112, 149, 181, 205, 242, 252, 253}) EXPECT_FALSE(dispatcher.hasOperation(c)) << c;
 }
@@ -226,6 +227,101 @@ TEST(CommandTable, FindsRowsAndRefusesASecondRowForANumber) {
     }
     EXPECT_FALSE(table.hasOperation(8));  // the first row stays
     EXPECT_EQ(table.size(), 2u);
+}
+
+// A command that acts per view may be owned by different subsystems in different views.
+TEST(CommandTable, RowsOfOneNumberSplitByView) {
+    CommandTable table;
+    int ran = 0;
+    table.add({{123, false, {5, 7}, std::vector<int>{21}, {}}, {123, false, {25}, std::nullopt, [&] { ++ran; }}});
+    EXPECT_EQ(table.size(), 2u);
+    ASSERT_NE(table.find(123, 25, true), nullptr);
+    table.find(123, 25, false)->handler();
+    EXPECT_EQ(ran, 1);
+    EXPECT_FALSE(static_cast<bool>(table.find(123, 5, true)->handler));
+    EXPECT_EQ(table.find(123, 5, false), nullptr) << "simple mode serves 21 only";
+    EXPECT_NE(table.find(123, 21, false), nullptr);
+    EXPECT_EQ(table.find(123, 3, true), nullptr);
+    EXPECT_TRUE(table.hasOperation(123));
+    EXPECT_TRUE(table.servesView(123, 25, true));
+    EXPECT_FALSE(table.servesView(123, 3, true));
+
+    struct Bad {
+        const char* why;
+        CommandRow row;
+        const char* message;
+    };
+    const Bad bad[] = {
+        {"every view", {123, false, {}, std::nullopt, [] {}}, "command 123 has two rows"},
+        {"a view served twice", {123, false, {7, 8}, std::nullopt, [] {}}, "command 123 has two rows"},
+        {"served twice in simple mode", {123, false, {8}, std::vector<int>{21}, [] {}}, "command 123 has two rows"},
+        {"stock only in one row", {123, true, {30}, std::nullopt, [] {}}, "command 123 is stock only in one row only"},
+    };
+    for (const Bad& b : bad) {
+        SCOPED_TRACE(b.why);
+        try {
+            table.add({b.row});
+            ADD_FAILURE() << "taken";
+        } catch (const std::logic_error& e) {
+            EXPECT_STREQ(e.what(), b.message);
+        }
+    }
+    EXPECT_EQ(table.size(), 2u);
+}
+
+TEST_F(DispatcherTest, SettingsDialogsAndTheirViews) {
+    // The basic settings: the window rebuilds menus and columns, the catalogue and search lists refill.
+    (void)dispatcher.refill().take(kCatalogueList);  // cleared, to see the command request it
+    ui.answers.push_back(BasicSettings{1, 1});
+    dispatcher.dispatch(188);
+    EXPECT_TRUE(app().settings.stockMode());
+    EXPECT_TRUE(app().settings.netPrices());
+    EXPECT_EQ(window.log, std::vector<std::string>{"settings changed"});
+    EXPECT_TRUE(dispatcher.refill().pending(kCatalogueList));
+    EXPECT_TRUE(dispatcher.refill().pending(kSearchList));
+    window.log.clear();
+    ui.answers.push_back(test::Cancel{});
+    dispatcher.dispatch(188);
+    EXPECT_TRUE(window.log.empty()) << "Cancel changes nothing";
+
+    // A font: applied to the window.
+    ui.answers.push_back(ChosenFont{"DejaVu Sans", 0, 12, false, false});
+    dispatcher.dispatch(132);
+    EXPECT_EQ(window.log, std::vector<std::string>{"fonts"});
+    EXPECT_EQ(app().settings.font(FontSlot::List).size, 12);
+
+    // The font view and the internet address view are painted views with their own menus.
+    dispatcher.dispatch(191);
+    EXPECT_EQ(window.levels.back().view, 23);
+    EXPECT_EQ(window.levels.back().menu, 420);
+    EXPECT_EQ(window.levels.back().path, "Schriftarten");
+    dispatcher.dispatch(100);
+    ASSERT_TRUE(app().settingsSession.openInternetAddresses());
+    ui.answers.push_back(InternetAddress{"Z", "", "Zelvo", "https://zelvo.example"});
+    dispatcher.dispatch(124);
+    EXPECT_EQ(window.log.back(), kNotImplemented) << "new internet address outside its view";
+    dispatcher.dispatch(198);
+    EXPECT_EQ(window.levels.back().view, 25);
+    EXPECT_EQ(window.levels.back().menu, 422);
+    EXPECT_EQ(dispatcher.pageOfView(25).lineCount(), 1) << "the titles only";
+    dispatcher.dispatch(124);
+    EXPECT_EQ(app().settingsSession.addressCount(), 1);
+    ui.answers.push_back(InternetAddress{"ZW", "", "Zweite", "https://zwei.example"});
+    dispatcher.dispatch(124);
+    EXPECT_EQ(textFileLines(dispatcher.pageOfView(25)).at(2),
+              "    2 Zweite               ZW          https://zwei.example");
+    EXPECT_EQ(dispatcher.pageOfView(25).highlightedLine, 2);
+
+    // A click on line 3 selects the second entry; line 1 (titles) and line 4 (past the end) select nothing.
+    EXPECT_FALSE(dispatcher.onPaintedLine(1, false));
+    EXPECT_FALSE(dispatcher.onPaintedLine(4, false));
+    EXPECT_TRUE(dispatcher.onPaintedLine(3, false));
+    EXPECT_EQ(app().settingsSession.selectedAddress(), 1);
+    EXPECT_EQ(dispatcher.pageOfView(25).highlightedLine, 3);
+    ui.answers.push_back(InternetAddress{"ZW", "X", "Zweite GmbH", "https://zwei.example"});
+    dispatcher.dispatch(123);
+    EXPECT_EQ(app().settingsSession.readAddress(1).company, "Zweite GmbH");
+    EXPECT_EQ(app().settingsSession.addressCount(), 2);
 }
 
 TEST_F(DispatcherTest, AboutBoxNamesCountAndCatalogueDate) {

@@ -181,6 +181,52 @@ TEST(SettingsRecord, SaveUnderFaultsLeavesOldOrNewFile) {
     }
 }
 
+// Every field the settings dialogs edit, written through the setters, survives settings.dat; texts longer
+// than their fields come back cut (a customer number of 15 characters as its first 10).
+TEST(SettingsRecord, DialogFieldsRoundTripThroughTheFile) {
+    test::TempDir dir;
+    PosixFileSystem fs;
+    SettingsRecord s;
+    s.setNetPrices(true);
+    s.setStockMode(true);
+    s.setDatasheetFolder("/home/werkstatt/datenbl\xE4tter/");
+    s.setTextFolder(std::string(125, 't'));
+    s.setDeliveryData({1, 2, 3, 3, "123456789012345"});
+    s.setCompanyData({std::string(45, 'e'), "Name", "12345 Ort",
+                      "Stra\xDF"
+                      "e 2",
+                      std::string(25, '9')});
+    FontDescription list;
+    list.name = "DejaVu Sans";
+    list.size = 12;
+    list.weight = 4;
+    list.italic = 1;
+    list.colour = 5;
+    s.setFont(FontSlot::List, list);
+    std::string error;
+    ASSERT_TRUE(s.save(fs, error)) << error;
+
+    SettingsRecord back;
+    back.load(fs, "/prog/");
+    EXPECT_TRUE(back.netPrices());
+    EXPECT_TRUE(back.stockMode());
+    EXPECT_EQ(back.datasheetFolder(), "/home/werkstatt/datenbl\xE4tter/");
+    EXPECT_EQ(back.textFolder(), std::string(120, 't'));
+    EXPECT_EQ(back.deliveryData(), (DeliveryData{1, 2, 3, 3, "1234567890"}));
+    EXPECT_EQ(back.companyData(), (CompanyData{std::string(40, 'e'), "Name", "12345 Ort",
+                                               "Stra\xDF"
+                                               "e 2",
+                                               std::string(20, '9')}));
+    const FontDescription f = back.font(FontSlot::List);
+    EXPECT_EQ(f.name, "DejaVu Sans");
+    EXPECT_EQ(f.size, 12);
+    EXPECT_TRUE(f.bold());
+    EXPECT_EQ(f.italic, 1);
+    EXPECT_EQ(f.colour, 5);
+    EXPECT_EQ(blockOf(back), blockOf(s)) << "nothing else moved";
+    EXPECT_FALSE(back.dirty());
+}
+
 }  // namespace
 }  // namespace kvx
 
@@ -223,6 +269,36 @@ TEST(SettingsRecord, TypedSettersMarkDirtyOnChange) {
         {"unit count", [](SettingsRecord& s) { s.setHistoryCount(History::SearchUnits, 41); },
          [](SettingsRecord& s) { s.setHistoryCount(History::SearchUnits, 0); },
          [](const SettingsRecord& s) { return s.data()[6026] == 40; }},  // clamped to the capacity
+        {"price display", [](SettingsRecord& s) { s.setNetPrices(true); },
+         [](SettingsRecord& s) { s.setNetPrices(false); },
+         [](const SettingsRecord& s) { return s.data()[SettingsRecord::kPriceDisplay] == 1; }},
+        {"datasheet folder", [](SettingsRecord& s) { s.setDatasheetFolder("/daten/"); },
+         [](SettingsRecord& s) { s.setDatasheetFolder("c:\\download\\datenblatt"); },
+         [](const SettingsRecord& s) { return readShortString(s.data(), 1120, 120) == "/daten/"; }},
+        {"text folder", [](SettingsRecord& s) { s.setTextFolder("/texte/"); },
+         [](SettingsRecord& s) { s.setTextFolder(""); },
+         [](const SettingsRecord& s) { return readShortString(s.data(), 904, 120) == "/texte/"; }},
+        {"delivery data",
+         [](SettingsRecord& s) {
+             s.setDeliveryData({2, 1, 4, 3, "K-4711"});
+         },
+         [](SettingsRecord& s) { s.setDeliveryData({}); },
+         [](const SettingsRecord& s) {
+             const std::uint8_t* b = s.data();
+             return b[900] == 2 && b[901] == 1 && b[902] == 4 && b[903] == 3 && readShortString(b, 204, 10) == "K-4711";
+         }},
+        {"company data",
+         [](SettingsRecord& s) {
+             CompanyData c = s.companyData();
+             c.email = "info@example.de";
+             c.phone = "030 1234";
+             s.setCompanyData(c);
+         },
+         [](SettingsRecord& s) { s.setCompanyData(s.companyData()); },
+         [](const SettingsRecord& s) {
+             return readShortString(s.data(), 14, 40) == "info@example.de" &&
+                    readShortString(s.data(), 178, 20) == "030 1234" && s.data()[12] == 0 && s.data()[13] == 0;
+         }},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);

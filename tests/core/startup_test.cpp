@@ -179,7 +179,7 @@ TEST(Startup, WriteBackUnderFaultsReportsEveryFailureAndLeavesWholeFiles) {
                 EXPECT_EQ(dir.read("dirbest.dat").size(), kBookingDocumentSize);
             }
             EXPECT_FALSE(dir.exists("settings.dat.tmp"));
-            EXPECT_FALSE(app.internetAddresses.isOpen());
+            EXPECT_FALSE(app.settingsSession.internetAddresses.isOpen());
             EXPECT_FALSE(app.myArticles.isOpen());
             if (!faultHit) {
                 EXPECT_TRUE(dir.exists("settings.dat") && dir.exists("dirbest.dat")) << "call " << n;

@@ -114,6 +114,47 @@ bool FakeUi::editStatusFilter(std::array<std::uint8_t, 5>& filter) {
     return true;
 }
 
+template <typename T>
+bool FakeUi::settingsDialog(const std::string& what, const std::string& opened, T& value) {
+    Answer a = next("dialog: " + what);
+    const auto* answer = std::get_if<T>(&a);
+    log.push_back("dialog: " + what + " [" + opened + "]" + (answer ? " -> OK" : " -> Abbruch"));
+    if (!answer) return false;
+    value = *answer;
+    return true;
+}
+
+bool FakeUi::editFolders(FolderSettings& f) {
+    return settingsDialog("Verzeichnisse", f.datasheetFolder + "|" + f.textFolder, f);
+}
+
+bool FakeUi::editBasicSettings(BasicSettings& b) {
+    return settingsDialog("Grundeinstellungen", std::to_string(b.priceDisplay) + "|" + std::to_string(b.workingMode),
+                          b);
+}
+
+bool FakeUi::chooseFont(FontSlot slot, ChosenFont& f) {
+    const std::string opened =
+        f.name + " " + std::to_string(f.pointSize) + (f.bold ? " bold" : "") + (f.italic ? " italic" : "");
+    return settingsDialog("font " + std::to_string(static_cast<int>(slot)), opened, f);
+}
+
+bool FakeUi::editInternetAddress(InternetAddress& e) {
+    return settingsDialog("Internetadresse wählen",
+                          e.company + "|" + e.url + "|" + e.abbreviation1 + "|" + e.abbreviation2, e);
+}
+
+bool FakeUi::editDeliveryData(DeliveryData& d) {
+    const std::string opened = std::to_string(d.orderType) + "|" + std::to_string(d.destination) + "|" +
+                               std::to_string(d.shipping) + "|" + std::to_string(d.payment) + "|" + d.customerNumber;
+    return settingsDialog("Einstellungen", opened, d);
+}
+
+bool FakeUi::editCompanyData(CompanyData& c) {
+    return settingsDialog("Firmendaten eingeben",
+                          c.name + "|" + c.town + "|" + c.street + "|" + c.phone + "|" + c.email, c);
+}
+
 std::vector<std::string> FakeUi::linesStartingWith(const std::string& prefix) const {
     std::vector<std::string> out;
     for (const auto& l : log)

@@ -31,6 +31,9 @@ class AnsweringRunner final : public ModalRunner {
     std::deque<DialogAnswer> dialogAnswers;
     std::deque<std::optional<QString>> fileAnswers;
     std::deque<bool> questionAnswers;
+    // The font dialog: the font chosen, or nothing for "Abbrechen".
+    std::deque<std::optional<QFont>> fontAnswers;
+    std::vector<FontChoice> fontChoices;
     // The print dialog: accept or not, and the page range the user picks.
     bool printAccept = true;
     std::optional<std::pair<int, int>> printPages;
@@ -44,6 +47,7 @@ class AnsweringRunner final : public ModalRunner {
     void showMessage(MessageKind kind, const QString& title, const QString& text) override;
     bool askQuestion(const QString& title, const QString& text) override;
     std::optional<QString> chooseFile(const FileChoice& choice) override;
+    std::optional<QFont> chooseFont(const FontChoice& choice) override;
     bool printDialog(QPrinter& printer, int& fromPage, int& toPage, int& copies, int minPage, int maxPage) override;
 };
 

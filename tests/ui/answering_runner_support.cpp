@@ -55,6 +55,14 @@ std::optional<QString> AnsweringRunner::chooseFile(const FileChoice& choice) {
     return answer;
 }
 
+std::optional<QFont> AnsweringRunner::chooseFont(const FontChoice& choice) {
+    fontChoices.push_back(choice);
+    if (fontAnswers.empty()) return std::nullopt;
+    std::optional<QFont> answer = fontAnswers.front();
+    fontAnswers.pop_front();
+    return answer;
+}
+
 bool AnsweringRunner::printDialog(QPrinter&, int& fromPage, int& toPage, int& copies, int minPage, int maxPage) {
     transcript << QStringLiteral("print dialog %1-%2 (%3..%4) copies %5")
                       .arg(fromPage)

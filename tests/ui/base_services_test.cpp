@@ -33,6 +33,7 @@ class RecordingRunner final : public ModalRunner {
         return false;
     }
     std::optional<QString> chooseFile(const FileChoice&) override { return std::nullopt; }
+    std::optional<QFont> chooseFont(const FontChoice&) override { return std::nullopt; }
     bool printDialog(QPrinter& printer, int& from, int& to, int&, int, int) override {
         if (!pdfPath.isEmpty()) {
             printer.setOutputFormat(QPrinter::PdfFormat);

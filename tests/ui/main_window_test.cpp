@@ -17,6 +17,7 @@
 #include "base/clock.h"
 #include "base/file_system.h"
 #include "framework/tkodialog.h"
+#include "framework/tkolistview.h"
 #include "framework/tkoscrollbar.h"
 
 namespace kvx {
@@ -128,6 +129,54 @@ TEST_F(MainWindowTest, StartPageBrowserAndBack) {
     EXPECT_EQ(window.viewNumber(), 1);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("KORVANEX"));
     EXPECT_TRUE(runner.messages.size() == 1) << "only the import's own message";
+    runner.questionAnswers = {true};
+    window.dispatch(1);
+    EXPECT_TRUE(window.isClosedForGood());
+}
+
+// The basic settings and the list font reach the list that is shown at once: net price columns beside the
+// tree (the rows follow at the next idle call) and the chosen font on the list.
+TEST_F(MainWindowTest, SettingsReachTheShownListAtOnce) {
+    test::AnsweringRunner runner;
+    runner.questionAnswers = {true};
+    PosixFileSystem files;
+    FixedClock clock({2026, 12, 8}, 9 * 3600);
+    tfzgwwindow window(files, clock, m_dir.string() + "/", {false});
+    window.show();
+    for (int guard = 0; guard < 10 && window.idleStep(); ++guard) {
+    }
+    ASSERT_FALSE(window.isClosedForGood());
+    window.dispatch(121);
+    QString error;
+    ASSERT_TRUE(window.scriptSelectTree(QStringLiteral("A0102"), error)) << error.toStdString();
+    window.idleStep();
+
+    runner.dialogAnswers.push_back([](Tkodialog& d) {
+        d.setCurrentIndex(301, 1);
+        test::press(d, dlgid::kOk);
+    });
+    window.dispatch(188);
+    QStringList view = window.describe(QStringLiteral("view"));
+    ASSERT_GE(view.size(), 3);
+    EXPECT_EQ(view[1], QStringLiteral("list kind 3, 0 rows, refill pending"));
+    EXPECT_TRUE(view[2].contains(QStringLiteral("NPreis(€)"))) << view[2].toStdString();
+    EXPECT_TRUE(window.describe(QStringLiteral("status")).value(0).contains(QStringLiteral("] [Netto] [")));
+    window.idleStep();
+    EXPECT_EQ(window.describe(QStringLiteral("view")).value(1), QStringLiteral("list kind 3, 84 rows"));
+    EXPECT_FALSE(window.describe(QStringLiteral("tree")).value(0).contains(QStringLiteral("hidden")));
+
+    QFont chosen(QStringLiteral("DejaVu Sans"), 14);
+    runner.fontAnswers.push_back(chosen);
+    window.dispatch(132);
+    QCoreApplication::processEvents();
+    int shown = 0;
+    for (tkolistview* list : window.findChildren<tkolistview*>()) {
+        if (!list->isVisible()) continue;
+        ++shown;
+        EXPECT_EQ(list->font().family(), QStringLiteral("DejaVu Sans"));
+        EXPECT_EQ(list->font().pointSize(), 14);
+    }
+    EXPECT_EQ(shown, 1);
     runner.questionAnswers = {true};
     window.dispatch(1);
     EXPECT_TRUE(window.isClosedForGood());

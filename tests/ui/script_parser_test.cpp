@@ -69,5 +69,42 @@ TEST(ScriptParser, StepsAndBlocks) {
     }
 }
 
+TEST(ScriptParser, FontAnswers) {
+    struct Row {
+        const char* rest;
+        bool parses;
+        bool cancel;
+        const char* name;
+        int size;
+        bool bold, italic;
+    };
+    const Row rows[] = {
+        {"DejaVu Sans 12 bold", true, false, "DejaVu Sans", 12, true, false},
+        {"ARIAL 9 italic bold", true, false, "ARIAL", 9, true, true},
+        {"Courier New 10", true, false, "Courier New", 10, false, false},
+        {"cancel", true, true, "", 0, false, false},
+        {"ARIAL", false, false, "", 0, false, false},
+        {"ARIAL zehn", false, false, "", 0, false, false},
+        {"ARIAL 0", false, false, "", 0, false, false},
+        {"12 bold", false, false, "", 0, false, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.rest);
+        const std::optional<FontAnswer> a = parseFontAnswer(QString::fromUtf8(r.rest));
+        QString error;
+        const auto steps = parseScript(QStringLiteral("font ") + QString::fromUtf8(r.rest), error);
+        ASSERT_EQ(a.has_value(), r.parses);
+        ASSERT_EQ(steps.has_value(), r.parses) << "the script is refused when the answer is";
+        if (!r.parses) continue;
+        EXPECT_EQ(steps->at(0).kind, StepKind::Font);
+        EXPECT_EQ(a->cancel, r.cancel);
+        if (r.cancel) continue;
+        EXPECT_EQ(a->name, QString::fromUtf8(r.name));
+        EXPECT_EQ(a->size, r.size);
+        EXPECT_EQ(a->bold, r.bold);
+        EXPECT_EQ(a->italic, r.italic);
+    }
+}
+
 }  // namespace
 }  // namespace kvx::script
