@@ -23,6 +23,7 @@ bool FakeUi::ask(const std::string& text, const std::string& title) {
 }
 
 std::optional<std::int32_t> FakeUi::askNumber(const NumberRequest& request) {
+    lastNumberRequest = request;
     Answer a = next("number: " + request.caption);
     log.push_back("number: " + request.caption);
     if (auto* v = std::get_if<std::int32_t>(&a)) return *v;
@@ -37,6 +38,7 @@ std::optional<std::string> FakeUi::askText(const TextRequest& request) {
 }
 
 std::optional<DateNumber> FakeUi::askDate(const DateRequest& request) {
+    lastDateRequest = request;
     Answer a = next("date: " + request.caption);
     log.push_back("date: " + request.caption);
     if (auto* v = std::get_if<std::int32_t>(&a)) return *v;

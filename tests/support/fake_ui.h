@@ -32,6 +32,8 @@ class FakeUi final : public UserInterface, public SearchDialogs, public Settings
     std::deque<Answer> answers;
     std::vector<std::string> log;  // "info: ...", "error[title]: ...", "ask: ... -> yes", ...
     FileRequest lastFileRequest;   // the last file choice asked for
+    NumberRequest lastNumberRequest;
+    DateRequest lastDateRequest;
 
     void inform(const std::string& text) override { log.push_back("info: " + text); }
     void error(const std::string& text, const std::string& title) override {
