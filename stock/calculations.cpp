@@ -4,6 +4,7 @@
 #include "base/cp1252.h"
 #include "stock/demand_consumption.h"
 #include "stock/document_page.h"
+#include "stock/orders.h"
 #include "stock/report_text.h"
 
 namespace kvx {
@@ -18,7 +19,7 @@ const std::vector<ListColumn>& listColumns() {
 }
 
 bool writeCurrent(StockSession& session, DocumentRef current, const BookingDocument& changed, UserInterface& ui) {
-    if (!reportWrite(session.writeDocument(BookingFile::Calculations, current.number, changed), ui)) return false;
+    if (!reportWrite(ui, session.writeDocument(BookingFile::Calculations, current.number, changed))) return false;
     current.document = changed;
     current.changed = false;
     return true;
@@ -56,8 +57,8 @@ bool openCalculationList(StockSession& session, DocumentRef current, UserInterfa
         return false;
     }
     const std::uint32_t count = session.documentCount(BookingFile::Calculations);
-    return reportWrite(makeDocumentCurrent(session, BookingFile::Calculations, current, count == 0 ? 0 : count - 1),
-                       ui);
+    return reportWrite(ui,
+                       makeDocumentCurrent(session, BookingFile::Calculations, current, count == 0 ? 0 : count - 1));
 }
 
 bool newCalculation(StockSession& session, const CostCentres& centres, const SettingsRecord& settings,
@@ -69,12 +70,12 @@ bool newCalculation(StockSession& session, const CostCentres& centres, const Set
     d.costCentre = static_cast<std::uint16_t>(*centre);
     d.bookedDate = clock.todayNumber();
     if (current.changed) {
-        if (!reportWrite(session.writeDocument(BookingFile::Calculations, current.number, current.document), ui))
+        if (!reportWrite(ui, session.writeDocument(BookingFile::Calculations, current.number, current.document)))
             return false;
         current.changed = false;
     }
     const std::uint32_t n = session.documentCount(BookingFile::Calculations);
-    if (!reportWrite(session.writeDocument(BookingFile::Calculations, n, d), ui)) return false;
+    if (!reportWrite(ui, session.writeDocument(BookingFile::Calculations, n, d))) return false;
     current.document = std::move(d);
     current.number = n;
     current.changed = false;
@@ -158,12 +159,12 @@ bool calculationToDemand(StockSession& session, const Clock& clock, const Bookin
         return false;
     }
     if (currentDemand.changed) {
-        if (!reportWrite(session.writeDocument(BookingFile::Demand, currentDemand.number, currentDemand.document), ui))
+        if (!reportWrite(ui, session.writeDocument(BookingFile::Demand, currentDemand.number, currentDemand.document)))
             return false;
         currentDemand.changed = false;
     }
     const std::uint32_t n = session.documentCount(BookingFile::Demand);
-    if (!reportWrite(session.writeDocument(BookingFile::Demand, n, demand), ui)) return false;
+    if (!reportWrite(ui, session.writeDocument(BookingFile::Demand, n, demand))) return false;
     currentDemand.document = std::move(demand);
     currentDemand.number = n;
     currentDemand.changed = false;

@@ -5,6 +5,7 @@
 
 #include "base/cp1252.h"
 #include "stock/document_page.h"
+#include "stock/orders.h"
 #include "stock/report_text.h"
 #include "stock/stock_changes.h"
 
@@ -59,7 +60,7 @@ bool commitBooking(StockSession& session, BookingKind kind, DocumentRef current,
     StockTransaction t;
     for (const auto& [n, r] : plan.records) t.myArticles.emplace_back(n, r);
     t.documents.push_back({bookingFileOf(kind), current.number, booked});
-    if (!reportWrite(session.commit(t), ui)) return false;
+    if (!reportWrite(ui, session.commit(t))) return false;
     current.document = booked;
     current.changed = false;
     return true;
@@ -173,7 +174,7 @@ std::optional<BookingList> openBookingList(StockSession& session, BookingKind ki
     }
     const std::uint32_t count = session.documentCount(bookingFileOf(kind));
     const std::uint32_t last = count == 0 ? 0 : count - 1;
-    if (!reportWrite(makeDocumentCurrent(session, bookingFileOf(kind), current, last), ui)) return std::nullopt;
+    if (!reportWrite(ui, makeDocumentCurrent(session, bookingFileOf(kind), current, last))) return std::nullopt;
     return bookingList(session, kind, centres, current.number);
 }
 
@@ -189,11 +190,11 @@ bool newBooking(StockSession& session, BookingKind kind, const CostCentres& cent
     }
     const BookingFile file = bookingFileOf(kind);
     if (current.changed) {
-        if (!reportWrite(session.writeDocument(file, current.number, current.document), ui)) return false;
+        if (!reportWrite(ui, session.writeDocument(file, current.number, current.document))) return false;
         current.changed = false;
     }
     const std::uint32_t n = session.documentCount(file);
-    if (!reportWrite(session.writeDocument(file, n, d), ui)) return false;
+    if (!reportWrite(ui, session.writeDocument(file, n, d))) return false;
     current.document = std::move(d);
     current.number = n;
     current.changed = false;
@@ -220,7 +221,7 @@ bool chooseBookingCostCentre(StockSession& session, BookingKind kind, const Cost
     if (!centre || *centre == current.document.costCentre) return false;
     BookingDocument changed = current.document;
     changed.costCentre = static_cast<std::uint16_t>(*centre);
-    if (!reportWrite(session.writeDocument(bookingFileOf(kind), current.number, changed), ui)) return false;
+    if (!reportWrite(ui, session.writeDocument(bookingFileOf(kind), current.number, changed))) return false;
     current.document = std::move(changed);
     current.changed = false;
     return true;
@@ -296,7 +297,7 @@ int applyDueDemands(StockSession& session, const Clock& clock, UserInterface& ui
     }
     if (t.documents.empty()) return 0;
     for (auto& [k, r] : state) t.myArticles.emplace_back(k, std::move(r));
-    if (!reportWrite(session.commit(t), ui)) return 0;
+    if (!reportWrite(ui, session.commit(t))) return 0;
     if (current) {
         for (const StockTransaction::Document& d : t.documents) {
             if (d.number != current->number) continue;
@@ -318,7 +319,7 @@ int clearAllDemands(StockSession& session, UserInterface& ui) {
         updateQuantityToOrder(*r);
         t.myArticles.emplace_back(n, std::move(*r));
     }
-    if (!t.myArticles.empty() && !reportWrite(session.commit(t), ui)) return 0;
+    if (!t.myArticles.empty() && !reportWrite(ui, session.commit(t))) return 0;
     const int count = static_cast<int>(t.myArticles.size());
     ui.inform(std::to_string(count) + " Bedarfe Korrigiert");
     return count;
@@ -336,7 +337,7 @@ bool recomputeBooking(StockSession& session, BookingKind kind, DocumentRef curre
         ui.inform(refusal);
         return false;
     }
-    if (!reportWrite(session.writeDocument(file, current.number, repriced), ui)) return false;
+    if (!reportWrite(ui, session.writeDocument(file, current.number, repriced))) return false;
     current.document = std::move(repriced);
     current.changed = false;
     return true;

@@ -5,15 +5,6 @@
 
 namespace kvx {
 
-bool reportWrite(const StockWriteResult& result, UserInterface& ui) {
-    if (!result.ok) {
-        ui.error(result.message);
-        return false;
-    }
-    if (!result.message.empty()) ui.inform(result.message);
-    return true;
-}
-
 StockWriteResult makeDocumentCurrent(StockSession& session, BookingFile file, DocumentRef current, std::uint32_t n) {
     if (current.changed) {
         const StockWriteResult w = session.writeDocument(file, current.number, current.document);

@@ -1,7 +1,7 @@
 // What the document views of demand, consumption and calculations do to their current document: make
 // another document current (writing back a changed one first), add, change, delete and step through
 // positions, and reprice and write the document when its view is left. The current document is held by the
-// caller; these functions get it as a DocumentRef.
+// caller; these functions get it as a DocumentRef (document_ref.h).
 #pragma once
 
 #include <cstddef>
@@ -9,22 +9,11 @@
 
 #include "base/user_interface.h"
 #include "stock/booking_document.h"
+#include "stock/document_ref.h"
 #include "stock/position_pricing.h"
 #include "stock/stock_session.h"
 
 namespace kvx {
-
-// The current document of one kind: the document, its record number in its file (count = not yet
-// written) and whether it differs from what the file holds.
-struct DocumentRef {
-    BookingDocument& document;
-    std::uint32_t& number;
-    bool& changed;
-};
-
-// Shows a failed write as an error, a done write's note (journal left behind) as information. True when
-// the write was done.
-bool reportWrite(const StockWriteResult& result, UserInterface& ui);
 
 // Writes the current document back when it is changed, then reads document n (initialised when there is
 // none). A failed write-back keeps the current document and is returned.
