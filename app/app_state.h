@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/cost_centres.h"
+#include "stock/cost_centres.h"
 #include "app/file_set.h"
 #include "base/block_file.h"
 #include "base/clock.h"

@@ -20,6 +20,7 @@ struct FileSet {
     std::string consumption = std::string(kUserDir) + "verbrauch.dat";
     std::string calculations = std::string(kUserDir) + "kalku.dat";
     std::string costCentres = std::string(kUserDir) + "kstst.dat";
+    std::string costCentreStates = std::string(kUserDir) + "kststat.dat";
 
     std::string searchParameters = "suchpar.dat";
     std::string searchIndex = "suchidx.dat";
@@ -30,6 +31,5 @@ struct FileSet {
 // Record sizes of the user files (My Articles and the booking documents: stock/).
 inline constexpr std::size_t kMyArticleRecordSize = 819;
 inline constexpr std::size_t kBookingDocumentSize = 8016;
-inline constexpr std::size_t kCostCentreRecordSize = 21;
 
 }  // namespace kvx

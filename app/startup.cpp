@@ -64,7 +64,7 @@ bool loadUserData(AppState& app, UserInterface& ui) {
     bool ok = fs.makeDirectory(FileSet::kUserDir);
     if (!ok) ui.error("Die Datei " + app.files.myArticles + " ist nicht anlegbar!");
     if (ok) {
-        app.costCentres.load(fs, app.files.costCentres);
+        app.costCentres.load(fs, app.files.costCentres, app.files.costCentreStates);
         app.search.load();
         // Stock keeping settles an interrupted change first, then opens its files; a file it can neither open
         // nor create is reported and the program goes on without it.
@@ -110,7 +110,8 @@ void writeBackAndClose(AppState& app, UserInterface& ui) {
     });
     step([&] { saved(app.stock.close(error)); });
     step([&] {
-        if (app.costCentres.changed()) saved(app.costCentres.save(fs, app.files.costCentres, error));
+        if (app.costCentres.changed())
+            saved(app.costCentres.save(fs, app.files.costCentres, app.files.costCentreStates, error));
     });
     step([&] { saved(app.search.saveParameters(error)); });
     step([&] { app.search.parameters.closeOrThrow(); });

@@ -44,6 +44,12 @@ Money netFromGross(Money gross, int vatKey) {
     return static_cast<Money>(net);
 }
 
+std::int64_t netFromGross64(std::int64_t gross, int vatKey) {
+    // gross * 100 stays far inside 64 bits for any amount a report can sum from 32-bit fields.
+    const std::int64_t den = (100 + vatPercent(vatKey)) * 10;
+    return 10 * divideHalfEven(gross * 100, den);
+}
+
 std::string formatMoney(std::int64_t thousandths, int decimals) {
     if (decimals < 0) decimals = 0;
     const bool negative = thousandths < 0;

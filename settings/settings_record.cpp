@@ -218,6 +218,17 @@ void SettingsRecord::setStockMode(bool on) {
     change(kWorkingMode, 1, [&] { m_bytes[kWorkingMode] = on ? 1 : 0; });
 }
 
+std::uint8_t SettingsRecord::costCentreState(int n) const {
+    if (n < 0 || n >= kCostCentreStates) return 0;
+    return m_bytes[kCostCentreStatus + static_cast<std::size_t>(n)];
+}
+
+void SettingsRecord::setCostCentreState(int n, std::uint8_t state) {
+    if (n < 0 || n >= kCostCentreStates) return;
+    const std::size_t at = kCostCentreStatus + static_cast<std::size_t>(n);
+    change(at, 1, [&] { m_bytes[at] = state; });
+}
+
 void SettingsRecord::setCatalogueDate(std::int32_t date) {
     change(kCatalogueDate, 4, [&] { putI32(m_bytes.data(), kCatalogueDate, date); });
 }

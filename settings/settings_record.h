@@ -115,6 +115,11 @@ class SettingsRecord final {
     std::int32_t rangedNumber() const { return getI32(m_bytes.data(), kRangedNumber); }
     std::int32_t catalogueDate() const { return getI32(m_bytes.data(), kCatalogueDate); }
     void setCatalogueDate(std::int32_t date);
+    // State byte of cost centre 0..40 (0 = closed); other numbers read 0 and are not written: the bytes
+    // after the 41 state bytes belong to other fields.
+    static constexpr int kCostCentreStates = 41;
+    std::uint8_t costCentreState(int n) const;
+    void setCostCentreState(int n, std::uint8_t state);
     std::uint16_t currentOrder() const { return getU16(m_bytes.data(), kCurrentOrder); }
     void setCurrentOrder(std::uint16_t n);
     std::uint8_t searchSet() const { return m_bytes[kSearchSet]; }

@@ -64,7 +64,7 @@ TEST(Startup, UserFilesAreCreatedEmptyAndCostCentresGetTheirDefaultNames) {
         EXPECT_TRUE(f.dir.exists(name)) << name;
         EXPECT_EQ(f.dir.read(name).size(), 0u) << name;
     }
-    EXPECT_EQ(f.app.costCentres.count(), 20);
+    EXPECT_EQ(f.app.costCentres.count(), 21);
     EXPECT_EQ(f.app.costCentres.name(0), "Allgemein");
     EXPECT_EQ(f.app.costCentres.name(7), "Projekt7");
     EXPECT_EQ(f.app.search.index.bytes.size(), kSearchResultListSize);
