@@ -82,8 +82,8 @@ Seen startShowAndQuit(RamFileSystem& fs, bool changeEverything) {
         check(s.searchSet() == search.state.storedCount - 1);
     }
 
-    check(app.costCentres.count() >= CostCentres::kMinimumCount &&
-          app.costCentres.count() <= CostCentres::kMaximumCount);
+    check(app.costCentres.last() >= CostCentres::kMinimumLast &&
+          app.costCentres.last() <= CostCentres::kMaximumLast);
     for (int i = 0; i < app.costCentres.count(); ++i) check(!app.costCentres.name(i).empty());
     const BookingDocument& direct = app.stock.current(BookingFile::DirectOrder).document;
     check(direct.validPositions() <= BookingDocument::kMaxPositions);
