@@ -28,6 +28,7 @@
 #include "settings/settings_record.h"
 #include "stock/article_index.h"
 #include "stock/booking_document.h"
+#include "stock/document_ref.h"
 #include "stock/journal.h"
 #include "stock/my_article_record.h"
 #include "stock/position_pricing.h"
@@ -153,6 +154,11 @@ class StockSession final {
     const CurrentDocument& current(BookingFile kind) const { return m_current[index(kind)]; }
     CurrentDocument& current(BookingFile kind) { return m_current[index(kind)]; }
     void markChanged(BookingFile kind) { m_current[index(kind)].changed = true; }
+    // The current document of `kind` as the order and booking operations take it.
+    DocumentRef currentRef(BookingFile kind) {
+        CurrentDocument& c = m_current[index(kind)];
+        return {c.document, c.number, c.changed};
+    }
     // Makes document n of `kind` current: a changed current document is first written back at its own number
     // (when that fails nothing else happens and the result says why); then document n is read, or initialised
     // when it lies beyond the end (n = count: a new document to be appended). The direct order has only n = 0.
