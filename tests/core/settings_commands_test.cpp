@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "base/io_error.h"
 #include "settings/delivery_options.h"
 #include "settings/folders.h"
@@ -83,19 +85,26 @@ TEST(SettingsFonts, ChosenFontIsDescribedWithinTheDialogsLimits) {
     previous.angle = 90;
     previous.colour = 12;
     struct Row {
-        ChosenFont chosen;
+        std::string chosenName;
+        int chosenSize;
+        bool bold, italicChosen;
         std::string name;
         int size, weight, italic;
     };
-    const Row rows[] = {
-        {{"Courier New", 0, 10, false, false}, "Courier New", 10, 1, 0},
-        {{"Arial", 0, 12, true, true}, "Arial", 12, 4, 1},
-        {{"Arial", 0, 25, false, false}, "Arial", 20, 1, 0},
-        {{"Arial", 0, 5, false, false}, "Arial", 8, 1, 0},
-        {{std::string(45, 'N'), 0, 9, true, false}, std::string(37, 'N'), 9, 4, 0},
+    const std::vector<Row> rows = {
+        {"Courier New", 10, false, false, "Courier New", 10, 1, 0},
+        {"Arial", 12, true, true, "Arial", 12, 4, 1},
+        {"Arial", 25, false, false, "Arial", 20, 1, 0},
+        {"Arial", 5, false, false, "Arial", 8, 1, 0},
+        {std::string(45, 'N'), 9, true, false, std::string(37, 'N'), 9, 4, 0},
     };
     for (const Row& r : rows) {
-        const FontDescription d = describeChosenFont(r.chosen, previous);
+        ChosenFont chosen;
+        chosen.name = r.chosenName;
+        chosen.pointSize = r.chosenSize;
+        chosen.bold = r.bold;
+        chosen.italic = r.italicChosen;
+        const FontDescription d = describeChosenFont(chosen, previous);
         EXPECT_EQ(d.name, r.name);
         EXPECT_EQ(d.size, r.size);
         EXPECT_EQ(d.weight, r.weight);
