@@ -30,6 +30,9 @@ struct ListColumn {
     std::string title;
     int width = 0;  // characters
     bool rightAligned = false;
+    // A free text column (a description, a remark): the last such column of a list takes the width the
+    // window has beyond all columns.
+    bool stretch = false;
 };
 
 // The content of a list control: columns and rows, each row carrying its datum (low half = record number).

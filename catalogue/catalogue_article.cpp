@@ -187,10 +187,13 @@ bool selectListArticle(const ArticleTable& table, long n, bool rightClick, UserI
 }
 
 std::vector<ListColumn> catalogueListColumns(bool net) {
-    return {
-        {"Nr", 4, true},      {"A-Nr", 6, true},           {"Ort", 10, false},
-        {"Name", 16, false},  {"Beschreibung", 40, false}, {std::string(net ? "NPreis" : "BPreis") + "(€)", 9, true},
-        {"Status", 10, false}};
+    return {{"Nr", 4, true},
+            {"A-Nr", 6, true},
+            {"Ort", 10, false},
+            {"Name", 16, false},
+            {"Beschreibung", 40, false, true},
+            {std::string(net ? "NPreis" : "BPreis") + "(€)", 9, true},
+            {"Status", 10, false}};
 }
 
 bool passesStatusFilter(int status, const StatusFilter& filter) {

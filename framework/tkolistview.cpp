@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
@@ -79,8 +80,11 @@ tkolistview::tkolistview(QWidget* owner, const Options& options)
     });
     connect(this, &QAbstractItemView::doubleClicked, this, &tkolistview::onDoubleClicked);
     connect(this, &QTableWidget::itemChanged, this, &tkolistview::onItemChanged);
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
-            [this](int column, int, int size) { clampSection(column, size); });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int size) {
+        clampSection(column, size);
+        // Another column made wider or narrower: the stretch column takes up the difference.
+        if (column != m_stretchColumn) fitStretchColumn();
+    });
 }
 
 tkolistview::~tkolistview() {
@@ -94,7 +98,7 @@ void tkolistview::setListFont(const QFont& font) {
     for (int r = 0; r < rowCount(); ++r) verticalHeader()->resizeSection(r, m_rowHeight);
 }
 
-void tkolistview::addColumn(const QString& caption, int width, int alignment) {
+void tkolistview::addColumn(const QString& caption, int width, int alignment, bool stretch) {
     const int column = columnCount();
     insertColumn(column);
     auto* header = new QTableWidgetItem(caption.left(kCaptionMax));
@@ -103,6 +107,31 @@ void tkolistview::addColumn(const QString& caption, int width, int alignment) {
     m_widths.push_back(std::max(width, 0));
     m_alignments.push_back(alignmentOf(alignment));
     setColumnWidth(column, m_widths.back());
+    if (stretch) {
+        // Only the last one stretches: an earlier one goes back to its own width.
+        if (m_stretchColumn >= 0) setColumnWidth(m_stretchColumn, m_widths[static_cast<std::size_t>(m_stretchColumn)]);
+        m_stretchColumn = column;
+    }
+    fitStretchColumn();
+}
+
+void tkolistview::fitStretchColumn() {
+    if (m_stretchColumn < 0 || m_fitting) return;
+    int others = 0;
+    for (int c = 0; c < columnCount(); ++c) {
+        if (c != m_stretchColumn && !isColumnHidden(c)) others += columnWidth(c);
+    }
+    const int own = m_widths[static_cast<std::size_t>(m_stretchColumn)];
+    const int target = std::max(own, viewport()->width() - others);
+    if (columnWidth(m_stretchColumn) == target) return;
+    m_fitting = true;
+    setColumnWidth(m_stretchColumn, target);
+    m_fitting = false;
+}
+
+void tkolistview::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    fitStretchColumn();
 }
 
 int tkolistview::sortedInsertPosition(const QString& caption) const {
@@ -208,7 +237,7 @@ void tkolistview::onItemChanged(QTableWidgetItem* changed) {
 }
 
 void tkolistview::clampSection(int column, int size) {
-    if (column < 0 || column >= static_cast<int>(m_widths.size())) return;
+    if (m_fitting || column < 0 || column >= static_cast<int>(m_widths.size())) return;
     const int w = m_widths[static_cast<std::size_t>(column)];
     const int clamped = std::clamp(size, w / 2, 4 * w);
     if (clamped != size) horizontalHeader()->resizeSection(column, clamped);

@@ -46,8 +46,13 @@ class tkolistview final : public QTableWidget {
     int rowHeight() const { return m_rowHeight; }
 
     // Caption (up to 80 characters), width in pixels (the user may size it between w / 2 and 4 w),
-    // alignment 0 left, 1 right, 2 centre (other values: left).
-    void addColumn(const QString& caption, int width, int alignment);
+    // alignment 0 left, 1 right, 2 centre (other values: left). The last column added with `stretch`
+    // never leaves the list blank at the right: it is widened to the width the other columns leave free
+    // (never below its own width, and without the 4 w limit), whenever the list or another column is
+    // resized.
+    void addColumn(const QString& caption, int width, int alignment, bool stretch = false);
+    // Index of the column that takes the free width, or -1.
+    int stretchColumn() const { return m_stretchColumn; }
     // First text = caption, further texts = sub-items (texts beyond the columns are dropped). Returns the
     // row's index.
     int addRow(const QStringList& texts, std::uint32_t datum);
@@ -79,6 +84,8 @@ class tkolistview final : public QTableWidget {
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Resizes of the viewport (the window, or a scroll bar coming or going).
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void call(const RowHandler& handler, int row) const;
@@ -87,12 +94,15 @@ class tkolistview final : public QTableWidget {
     void onItemChanged(QTableWidgetItem* item);
     void clampSection(int column, int size);
     int sortedInsertPosition(const QString& caption) const;
+    void fitStretchColumn();
 
     int m_tag;
     bool m_readOnly;
     bool m_sorted;
     int m_rowHeight = 14;
     bool m_filling = false;
+    int m_stretchColumn = -1;
+    bool m_fitting = false;  // the stretch column is being widened by fitStretchColumn
     std::vector<int> m_widths;
     std::vector<Qt::Alignment> m_alignments;
     RowHandler m_onClick;

@@ -32,6 +32,16 @@ void tkosplitter::setPanes(QWidget* sidePane, QWidget* restPane) {
     setSizes(first ? QList<int>{m_size, 1000} : QList<int>{1000, m_size});
 }
 
+QWidget* tkosplitter::replacePane(int index, QWidget* pane) {
+    QWidget* old = replaceWidget(index, pane);
+    if (old == nullptr) return nullptr;
+    // QSplitter keeps the place's size, but the stretch factor lives in the pane's size policy: without
+    // it the new pane would share the free space at the next resize and the handle would jump.
+    const int sideIndex = sideFirst(m_side) ? 0 : 1;
+    setStretchFactor(index, index == sideIndex ? 0 : 1);
+    return old;
+}
+
 int tkosplitter::sidePaneSize() const {
     const QList<int> s = sizes();
     if (s.size() < 2) return 0;

@@ -19,6 +19,10 @@ class tkosplitter final : public QSplitter {
     void setPanes(QWidget* sidePane, QWidget* restPane);
     // Current size of the pane on the splitter's side.
     int sidePaneSize() const;
+    // Puts `pane` in the place of the pane at `index` (0 or 1) with the place's size and role (fixed side
+    // or rest), so that the handle stays where the user left it. Returns the pane given up, now without a
+    // parent, or nullptr when `pane` is there already.
+    QWidget* replacePane(int index, QWidget* pane);
 
   private:
     Side m_side;

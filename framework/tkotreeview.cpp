@@ -3,7 +3,9 @@
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QToolTip>
 
 #include "framework/framework_trace.h"
 
@@ -119,6 +121,32 @@ QTreeWidgetItem* tkotreeview::selectNode(std::int32_t datum, bool expand) {
     // Makes the node visible, expanding its ancestors where a collapse above hid it.
     scrollToItem(node);
     return node;
+}
+
+QString tkotreeview::cutTextAt(const QPoint& pos) const {
+    const QModelIndex index = indexAt(pos);
+    if (!index.isValid()) return QString();
+    // What the node needs in full against what the viewport shows of its row.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    const int needed = itemDelegateForIndex(index)->sizeHint(option, index).width();
+    const int shown = option.rect.intersected(viewport()->rect()).width();
+    return needed > shown ? index.data(Qt::DisplayRole).toString() : QString();
+}
+
+bool tkotreeview::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = cutTextAt(help->pos());
+        if (text.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(help->globalPos(), text, viewport(), visualRect(indexAt(help->pos())));
+        }
+        return true;
+    }
+    return QTreeWidget::viewportEvent(event);
 }
 
 void tkotreeview::call(const NodeHandler& handler, const QTreeWidgetItem* node) const {

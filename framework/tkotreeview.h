@@ -41,6 +41,9 @@ class tkotreeview final : public QTreeWidget {
     QTreeWidgetItem* findNode(std::uint32_t datum) const;
     static std::uint32_t nodeDatum(const QTreeWidgetItem* node);
     QTreeWidgetItem* selectedNode() const;
+    // The text of the node at `pos` (viewport coordinates) when the tree shows it cut, else empty: what
+    // the node's tooltip shows.
+    QString cutTextAt(const QPoint& pos) const;
 
     // ---- script driver ----
     // One line per node in display order: two blanks per depth, "> " before the selected one, the text
@@ -54,6 +57,7 @@ class tkotreeview final : public QTreeWidget {
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
   private:
     QTreeWidgetItem* makeNode(const QString& text, std::uint32_t datum, int imageIndex, int selectedImageIndex);

@@ -260,10 +260,13 @@ void exportSearchResult(SearchSession& s, UserInterface& ui) {
 // ---- result list ----
 
 std::vector<ListColumn> searchResultColumns(bool net) {
-    return {
-        {"Nr", 6, true},      {"Art-Nr", 6, true},         {"Ort", 10, false},
-        {"Name", 20, false},  {"Beschreibung", 30, false}, {std::string(net ? "NPreis" : "BPreis") + "(€)", 9, true},
-        {"Status", 10, false}};
+    return {{"Nr", 6, true},
+            {"Art-Nr", 6, true},
+            {"Ort", 10, false},
+            {"Name", 20, false},
+            {"Beschreibung", 30, false, true},
+            {std::string(net ? "NPreis" : "BPreis") + "(€)", 9, true},
+            {"Status", 10, false}};
 }
 
 std::vector<CatalogueListRow> searchResultRows(SearchSession& s) {

@@ -37,12 +37,21 @@ std::optional<std::uint32_t> insertWithDialog(StockSession& s, UserInterface& ui
 // ---- the list ----
 
 std::vector<ListColumn> myArticlesColumns(bool net) {
-    return {
-        {"Nr", 5, true},         {"Art-Nr", 7, true},         {"Ort", 12, false},
-        {"Name", 22, false},     {"Beschreibung", 35, false}, {std::string(net ? "NPreis" : "BPreis") + "(€)", 9, true},
-        {"Bestand", 8, true},    {"Bestellen", 10, true},     {"Bestellt", 8, true},
-        {"Bedarf", 8, true},     {"MinBstd", 8, true},        {"MinBMen", 8, true},
-        {"Lieferzeit", 8, true}, {"Datenbl", 9, false},       {"Bemerkung", 60, false}};
+    return {{"Nr", 5, true},
+            {"Art-Nr", 7, true},
+            {"Ort", 12, false},
+            {"Name", 22, false},
+            {"Beschreibung", 35, false, true},
+            {std::string(net ? "NPreis" : "BPreis") + "(€)", 9, true},
+            {"Bestand", 8, true},
+            {"Bestellen", 10, true},
+            {"Bestellt", 8, true},
+            {"Bedarf", 8, true},
+            {"MinBstd", 8, true},
+            {"MinBMen", 8, true},
+            {"Lieferzeit", 8, true},
+            {"Datenbl", 9, false},
+            {"Bemerkung", 60, false, true}};
 }
 
 ListContent myArticlesListContent(StockSession& session, const GroupTables& groups, bool net) {

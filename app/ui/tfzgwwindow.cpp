@@ -166,13 +166,15 @@ void tfzgwwindow::createClient() {
 
 void tfzgwwindow::createStatusBar() {
     QStatusBar* bar = statusBar();
-    bar->setFixedHeight(20);
     bar->setSizeGripEnabled(false);
     for (std::size_t i = 0; i < 4; ++i) {
         m_panels[i] = new QLabel(bar);
         m_panels[i]->setFixedWidth(kStatusWidths[i]);
         m_panels[i]->setFrameShape(QFrame::Panel);
         m_panels[i]->setFrameShadow(QFrame::Sunken);
+        // A line of the window's font inside the sunken frame with a pixel of air above and below; the
+        // bar takes the height its panels need.
+        m_panels[i]->setFixedHeight(m_panels[i]->fontMetrics().height() + 2 * m_panels[i]->frameWidth() + 2);
         bar->addWidget(m_panels[i]);
     }
     setMessageStatusBar(bar, kMessagePanel);
@@ -336,7 +338,7 @@ void tfzgwwindow::showListControl(int kind, bool withTree) {
         const QFontMetrics metrics(fontOf(FontSlot::List));
         for (const ListColumn& c : listColumns(kind, m_app->settings.netPrices()))
             list->addColumn(QString::fromStdString(c.title), c.width * metrics.averageCharWidth() + 12,
-                            c.rightAligned ? 1 : 0);
+                            c.rightAligned ? 1 : 0, c.stretch);
         auto handler = [this, kind](RowClick click) {
             return [this, kind, click](int low, int) { guarded([&] { m_dispatcher->onListRow(kind, low, click); }); };
         };
@@ -347,7 +349,7 @@ void tfzgwwindow::showListControl(int kind, bool withTree) {
             m_splitter->setPanes(m_tree, list);
         } else {
             // Deleted later: this may run inside a handler of the old list.
-            if (QWidget* old = m_splitter->replaceWidget(1, list)) old->deleteLater();
+            if (QWidget* old = m_splitter->replacePane(1, list)) old->deleteLater();
         }
         m_list = list;
     }
@@ -363,7 +365,7 @@ void tfzgwwindow::showListControl(int kind, bool withTree) {
 void tfzgwwindow::showBesideList(QWidget* pane) {
     if (m_splitter->indexOf(pane) == 0) return;
     // The pane given up is hidden and kept (the splitter hands it back without a parent).
-    if (QWidget* old = m_splitter->replaceWidget(0, pane)) {
+    if (QWidget* old = m_splitter->replacePane(0, pane)) {
         old->hide();
         old->setParent(m_client);
     }

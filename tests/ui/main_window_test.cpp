@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <filesystem>
 
@@ -21,6 +22,7 @@
 #include "framework/tkodialog.h"
 #include "framework/tkolistview.h"
 #include "framework/tkoscrollbar.h"
+#include "framework/tkosplitter.h"
 
 namespace kvx {
 namespace {
@@ -187,6 +189,92 @@ TEST_F(MainWindowTest, SettingsReachTheShownListAtOnce) {
         EXPECT_EQ(list->font().pointSize(), 14);
     }
     EXPECT_EQ(shown, 1);
+    runner.questionAnswers = {true};
+    window.dispatch(1);
+    EXPECT_TRUE(window.isClosedForGood());
+}
+
+// The window's parts keep their place: the status panels show whole, the user's splitter position
+// survives a list replacing another beside the tree, and the description column fills the free width.
+TEST_F(MainWindowTest, PanelsSplitterAndColumnsKeepTheirPlace) {
+    test::AnsweringRunner runner;
+    runner.questionAnswers = {true};
+    PosixFileSystem files;
+    FixedClock clock({2026, 12, 8}, 9 * 3600);
+    tfzgwwindow window(files, clock, m_dir.string() + "/", {false});
+    window.show();
+    for (int guard = 0; guard < 10 && window.idleStep(); ++guard) {
+    }
+    ASSERT_FALSE(window.isClosedForGood());
+    QCoreApplication::processEvents();
+
+    const QList<QLabel*> panels = window.statusBar()->findChildren<QLabel*>();
+    ASSERT_EQ(panels.size(), 4);
+    for (const QLabel* panel : panels) {
+        EXPECT_GE(panel->height(), panel->sizeHint().height()) << "the text and its frame fit";
+        const QRect inWindow(panel->mapTo(&window, QPoint(0, 0)), panel->size());
+        EXPECT_TRUE(window.rect().contains(inWindow))
+            << "panel at y " << inWindow.y() << " height " << inWindow.height() << " in " << window.height();
+        EXPECT_TRUE(window.statusBar()->rect().contains(panel->geometry())) << "not cut by the bar";
+    }
+
+    window.dispatch(121);
+    QString error;
+    ASSERT_TRUE(window.scriptSelectTree(QStringLiteral("A0102"), error)) << error.toStdString();
+    window.idleStep();
+    QCoreApplication::processEvents();
+    auto* splitter = window.findChild<tkosplitter*>();
+    ASSERT_NE(splitter, nullptr);
+    EXPECT_EQ(splitter->sidePaneSize(), 300);
+    const int total = splitter->sizes().value(0) + splitter->sizes().value(1);
+    splitter->setSizes({220, total - 220});  // the user drags the handle
+    QCoreApplication::processEvents();
+    ASSERT_EQ(splitter->sidePaneSize(), 220);
+
+    auto shownList = [&window]() -> tkolistview* {
+        for (tkolistview* list : window.findChildren<tkolistview*>())
+            if (list->isVisible()) return list;
+        return nullptr;
+    };
+    // The description column (4) takes what the others leave; the others keep the widths of their characters.
+    auto checkColumns = [&](const char* when, const std::vector<int>& characters) {
+        tkolistview* list = shownList();
+        ASSERT_NE(list, nullptr) << when;
+        ASSERT_EQ(list->stretchColumn(), 4) << when;
+        const int avg = QFontMetrics(list->font()).averageCharWidth();
+        int sum = 0;
+        for (int c = 0; c < list->columnCount(); ++c) {
+            sum += list->columnWidth(c);
+            if (c != 4) {
+                EXPECT_EQ(list->columnWidth(c), characters[c] * avg + 12) << when << " column " << c;
+            }
+        }
+        EXPECT_GT(list->columnWidth(4), characters[4] * avg + 12) << when;
+        EXPECT_EQ(sum, list->viewport()->width()) << when << ": no blank at the right";
+    };
+    checkColumns("catalogue", {4, 6, 10, 16, 40, 9, 10});
+
+    // A search replaces the catalogue list beside the tree.
+    runner.dialogAnswers.push_back([](Tkodialog& d) { test::press(d, dlgid::kOk); });
+    window.dispatch(248);
+    window.idleStep();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window.describe(QStringLiteral("view")).value(1).startsWith(QStringLiteral("list kind 2, ")));
+    EXPECT_EQ(splitter->sidePaneSize(), 220) << "the search list takes the catalogue list's place";
+    checkColumns("search", {6, 6, 10, 20, 30, 9, 10});
+
+    window.dispatch(100);  // to the start page and into the browser again
+    window.dispatch(121);
+    window.idleStep();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.viewNumber(), 3);
+    EXPECT_EQ(splitter->sidePaneSize(), 220);
+
+    window.resize(window.width() + 200, window.height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(splitter->sidePaneSize(), 220) << "a wider window widens the list";
+    checkColumns("wider window", {4, 6, 10, 16, 40, 9, 10});
+
     runner.questionAnswers = {true};
     window.dispatch(1);
     EXPECT_TRUE(window.isClosedForGood());

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QToolTip>
 #include <vector>
 
 #include "framework/tkotreeview.h"
@@ -213,6 +214,79 @@ TEST(TkolistviewTest, ColumnsSortingAndState) {
     list.clearRows();
     EXPECT_EQ(list.rowCount(), 0);
     EXPECT_EQ(list.columnCount(), 4);
+}
+
+// The last stretch column takes the width the others leave free, never less than its own; a list
+// without one keeps its widths.
+TEST(TkolistviewTest, StretchColumnTakesTheFreeWidth) {
+    struct Row {
+        int listWidth;
+        int firstColumn;  // width given to column 0 afterwards by the user, 0 = untouched
+        int expected;     // width of the stretch column
+    };
+    tkolistview list(nullptr, {});
+    list.addColumn(QStringLiteral("Nr"), 40, 1);
+    list.addColumn(QStringLiteral("Name"), 80, 0, true);  // superseded by the later stretch column
+    list.addColumn(QStringLiteral("Beschreibung"), 100, 0, true);
+    list.addColumn(QStringLiteral("Status"), 50, 0);
+    for (int i = 0; i < 3; ++i) list.addRow({QString::number(i), QStringLiteral("x"), QStringLiteral("y")}, i);
+    showSized(list);
+    ASSERT_EQ(list.stretchColumn(), 2);
+    const int frame = list.width() - list.viewport()->width();
+    const Row rows[] = {
+        {500, 0, 500 - frame - 170},   // 40 + 80 + 50 beside it
+        {800, 0, 800 - frame - 170},   // wider window: only the stretch column grows
+        {200, 0, 100},                 // narrower than all columns: keeps its own width
+        {500, 60, 500 - frame - 190},  // another column made wider: the stretch column gives way
+        {500, 20, 500 - frame - 150},
+    };
+    for (const Row& r : rows) {
+        list.resize(r.listWidth, 200);
+        QApplication::processEvents();
+        if (r.firstColumn > 0) list.horizontalHeader()->resizeSection(0, r.firstColumn);
+        EXPECT_EQ(list.columnWidth(2), r.expected) << r.listWidth << " " << r.firstColumn;
+        EXPECT_EQ(list.columnWidth(1), 80) << "only the last stretch column stretches";
+        EXPECT_EQ(list.columnWidth(3), 50);
+    }
+    // The user may still make it wider than the window (within 4 w): the list then scrolls.
+    list.horizontalHeader()->resizeSection(2, 390);
+    EXPECT_EQ(list.columnWidth(2), 390);
+
+    tkolistview plain(nullptr, {});
+    fill(plain, 3);
+    showSized(plain);
+    EXPECT_EQ(plain.stretchColumn(), -1);
+    EXPECT_EQ(plain.columnWidth(0) + plain.columnWidth(1), 140);
+}
+
+TEST(TkotreeviewTest, CutNodeTextShowsAsTooltip) {
+    const QString longText = QStringLiteral("Widerstände, Kondensatoren und andere passive Bauelemente");
+    tkotreeview tree(nullptr);
+    QTreeWidgetItem* group = tree.addNode(longText, 1);
+    QTreeWidgetItem* child = tree.addChildNode(group, QStringLiteral("Kurz"), 2);
+    group->setExpanded(true);
+    tree.resize(120, 200);
+    tree.show();
+    QApplication::processEvents();
+    const QPoint onGroup = tree.visualItemRect(group).center();
+    const QPoint onChild = tree.visualItemRect(child).center();
+    EXPECT_EQ(tree.cutTextAt(onGroup), longText);
+    EXPECT_EQ(tree.cutTextAt(onChild), QString());
+    EXPECT_EQ(tree.cutTextAt(QPoint(5, 190)), QString()) << "below the nodes";
+
+    // The help event the mouse gives shows the tip, for the cut node only.
+    QHelpEvent shortHelp(QEvent::ToolTip, onChild, tree.viewport()->mapToGlobal(onChild));
+    QApplication::sendEvent(tree.viewport(), &shortHelp);
+    EXPECT_FALSE(QToolTip::isVisible()) << "a node shown whole has no tip";
+    QHelpEvent help(QEvent::ToolTip, onGroup, tree.viewport()->mapToGlobal(onGroup));
+    QApplication::sendEvent(tree.viewport(), &help);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), longText);
+    QToolTip::hideText();
+
+    tree.resize(1000, 200);
+    QApplication::processEvents();
+    EXPECT_EQ(tree.cutTextAt(tree.visualItemRect(group).center()), QString()) << "wide enough";
 }
 
 TEST(TkotreeviewTest, SelectByDatumWithExpandRule) {
