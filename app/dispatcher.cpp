@@ -14,15 +14,21 @@ namespace kvx {
 
 Dispatcher::Dispatcher(AppState& app, UserInterface& ui, SearchDialogs& searchDialogs, SettingsDialogs& settingsDialogs,
                        StockDialogs& stockDialogs, WindowPort& window)
-    : m_app(app), m_ui(ui), m_window(window) {
+    : m_app(app), m_ui(ui), m_stockDialogs(stockDialogs), m_window(window) {
     m_commands.add(ownCommandRows());
     m_commands.add(searchCommandRows({app.search, ui, searchDialogs, window, m_refill, m_range}));
     m_commands.add(settingsCommandRows({app.settingsSession, ui, settingsDialogs, window, m_refill}));
-    m_commands.add(
-        stockCommandRows({app.stock, ui, stockDialogs, window, m_refill, [this] { return m_currentArticle; }}));
+    m_commands.add(stockCommandRows(stockContext()));
     m_commands.add(pendingCommandRows());
     for (PaintedViewSource& source : settingsPaintedViews(app.settingsSession))
         m_paintedViews[source.view] = std::move(source);
+    for (PaintedViewSource& source : bookingPaintedViews(stockContext()))
+        m_paintedViews[source.view] = std::move(source);
+}
+
+StockCommandContext Dispatcher::stockContext() {
+    return {m_app.stock,       m_ui,       m_stockDialogs, m_window, m_refill, [this] { return m_currentArticle; },
+            m_app.costCentres, m_app.fs(), m_bookingViews};
 }
 
 std::vector<CommandRow> Dispatcher::ownCommandRows() {
@@ -91,7 +97,9 @@ void Dispatcher::showCurrentView() {
 void Dispatcher::leaveView() {
     // A document view hands its current document back to its file.
     if (const std::optional<BookingFile> kind = documentOfView(m_window.currentView())) {
-        const StockWriteResult w = m_app.stock.writeBackCurrent(*kind);
+        // Demand, consumption and calculations are repriced first.
+        StockWriteResult w = leaveBookingDocumentView(m_app.stock, m_window.currentView());
+        if (w.ok) w = m_app.stock.writeBackCurrent(*kind);
         if (!w.message.empty()) m_ui.error(w.message);
     }
     if (!m_window.leaveView()) return;
@@ -119,6 +127,8 @@ ListContent Dispatcher::listContent(int kind) const {
     if (kind == kSearchList) return searchListContent(m_app.search);
     if (kind == kMyArticlesList)
         return myArticlesListContent(m_app.stock, m_app.catalogue.groups(), m_app.settings.netPrices());
+    if (kind == kDemandList || kind == kConsumptionList)
+        return bookingListContent(m_app.stock, m_app.costCentres, kind);
     if (kind != kCatalogueList || !m_app.catalogue.isLoaded()) return content;
     const bool net = m_app.settings.netPrices();
     content.columns = listColumns(kind, net);
@@ -203,8 +213,10 @@ void Dispatcher::onListRow(int kind, long n, RowClick click) {
     } else if (kind == kMyArticlesList) {
         if (n < 0 || static_cast<unsigned long>(n) >= m_app.stock.myArticleCount()) return;
         m_app.stock.setCurrentMyArticle(static_cast<std::uint32_t>(n));
-        // The entry's information page comes with the reports.
-        if (click != RowClick::Click && m_window.currentView() != 5) m_window.notImplemented();
+        if (click != RowClick::Click && m_window.currentView() == 4) showMyArticleInfo(stockContext());
+    } else if (kind == kDemandList || kind == kConsumptionList) {
+        if (n < 0) return;
+        onBookingRow(stockContext(), kind, static_cast<std::uint32_t>(n), click == RowClick::Double);
     }
     // Orders and bookings keep their own current entries with their lists.
 }
@@ -220,7 +232,7 @@ void Dispatcher::showCataloguePage(ArticleNumber n) {
 
 void Dispatcher::articleInformation() {
     if (m_window.currentView() == 4) {
-        m_window.notImplemented();  // the My Articles page comes with the My Articles list
+        showMyArticleInfo(stockContext());
         return;
     }
     if (!m_currentArticle) {

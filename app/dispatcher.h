@@ -20,7 +20,9 @@
 #include "catalogue/group_tree.h"
 #include "search/search_dialogs.h"
 #include "settings/settings_dialogs.h"
+#include "stock/booking_command_rows.h"
 #include "stock/my_article_commands.h"
+#include "stock/stock_command_table.h"
 #include "stock/stock_dialogs.h"
 
 namespace kvx {
@@ -86,6 +88,7 @@ class Dispatcher final {
 
   private:
     std::vector<CommandRow> ownCommandRows();
+    StockCommandContext stockContext();
     void showCatalogueBrowser();
     void leaveView();
     void articleInformation();
@@ -100,6 +103,7 @@ class Dispatcher final {
 
     AppState& m_app;
     UserInterface& m_ui;
+    StockDialogs& m_stockDialogs;
     WindowPort& m_window;
     CommandTable m_commands;
     ListRefill m_refill;
@@ -110,6 +114,7 @@ class Dispatcher final {
     std::map<int, TextPage> m_pages;
     std::map<int, PaintedViewSource> m_paintedViews;  // pages kept by the subsystems
     std::map<int, int> m_selected;                    // view -> selected entry of a painted view
+    BookingViews m_bookingViews;                      // pages and cursors of the booking views
     std::string m_address = kDefaultDistributorAddress;
     PlatformValues m_platform;
 };

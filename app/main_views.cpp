@@ -9,6 +9,7 @@
 #include "base/date_number.h"
 #include "base/system_info.h"
 #include "search/search_commands.h"
+#include "stock/booking_command_rows.h"
 #include "stock/my_article_commands.h"
 
 namespace kvx {
@@ -30,6 +31,7 @@ int listKindOfView(int view) {
 std::vector<ListColumn> listColumns(int kind, bool netPrices) {
     if (kind == kSearchList) return searchResultColumns(netPrices);
     if (kind == kMyArticlesList) return myArticlesColumns(netPrices);
+    if (kind == kDemandList || kind == kConsumptionList) return bookingListColumnsOf(kind);
     return kind == kCatalogueList ? catalogueListColumns(netPrices) : std::vector<ListColumn>{};
 }
 

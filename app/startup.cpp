@@ -2,6 +2,7 @@
 #include "app/startup.h"
 
 #include "base/io_error.h"
+#include "stock/demand_consumption.h"
 
 namespace kvx {
 
@@ -69,6 +70,8 @@ bool loadUserData(AppState& app, UserInterface& ui) {
         // Stock keeping settles an interrupted change first, then opens its files; a file it can neither open
         // nor create is reported and the program goes on without it.
         for (const std::string& message : app.stock.open()) ui.error(message);
+        // Booked demands whose day has come reach My Articles before the current documents are read.
+        (void)applyDueDemands(app.stock, app.clock(), ui);  // tells the count itself
         app.stock.loadCurrentDocuments(app.settings.currentOrder());
         ok = app.settingsSession.openInternetAddresses();
         if (!ok) ui.error("Die Datei " + app.files.internetAddresses + " ist nicht anlegbar!");

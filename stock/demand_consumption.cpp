@@ -138,19 +138,23 @@ DateNumber oneMonthAhead(DateNumber today) {
     return encodeDate(d);
 }
 
+std::vector<ListColumn> bookingListColumns(BookingKind kind) {
+    return {{"Nr", 6, true},
+            {"Angelegt", 10, false},
+            {kind == BookingKind::Demand ? "Bedarf per" : "Buch-Dat", 10, false},
+            {"Kostenstelle", 14, false},
+            {"Positionen", 10, true},
+            {"Status", 12, false},
+            {"GesBrutto", 10, true},
+            {"GesNetto", 10, true}};
+}
+
 BookingList bookingList(StockSession& session, BookingKind kind, const CostCentres& centres,
                         std::uint32_t currentNumber) {
     BookingList list;
     ListContent& c = list.content;
     c.kind = kind == BookingKind::Demand ? kDemandList : kConsumptionList;
-    c.columns = {{"Nr", 6, true},
-                 {"Angelegt", 10, false},
-                 {kind == BookingKind::Demand ? "Bedarf per" : "Buch-Dat", 10, false},
-                 {"Kostenstelle", 14, false},
-                 {"Positionen", 10, true},
-                 {"Status", 12, false},
-                 {"GesBrutto", 10, true},
-                 {"GesNetto", 10, true}};
+    c.columns = bookingListColumns(kind);
     const BookingFile file = bookingFileOf(kind);
     for (std::uint32_t n = session.documentCount(file); n-- > 0;) {
         const std::optional<BookingDocument> d = session.readDocument(file, n);

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/clock.h"
 #include "base/file_system.h"
@@ -53,6 +54,7 @@ struct BookingList {
 // The rows from the last document to the first: "Nr", "Angelegt", "Bedarf per" (offset 0) or "Buch-Dat"
 // (offset 8), "Kostenstelle", "Positionen", "Status", "GesBrutto", "GesNetto"; each row's datum is the
 // document number; the current one is selected.
+std::vector<ListColumn> bookingListColumns(BookingKind kind);
 BookingList bookingList(StockSession& session, BookingKind kind, const CostCentres& centres,
                         std::uint32_t currentNumber);
 // "Bedarf" / "Verbrauch" in the My Articles view: refused without My Articles records; the last document

@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "base/command_table.h"
+#include "base/file_system.h"
 #include "base/list_refill.h"
 #include "base/user_interface.h"
 #include "base/view_port.h"
+#include "stock/booking_command_rows.h"
+#include "stock/cost_centres.h"
 #include "stock/stock_dialogs.h"
 #include "stock/stock_session.h"
 
@@ -25,6 +28,10 @@ struct StockCommandContext {
     ViewPort& window;
     ListRefill& refill;
     std::function<std::optional<ArticleNumber>()> currentArticle;
+    // Demand, consumption, calculations, cost centres and reports.
+    CostCentres& costCentres;
+    FileSystem& fs;
+    BookingViews& bookingViews;
 };
 
 std::vector<CommandRow> stockCommandRows(const StockCommandContext& context);

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "base/clock.h"
+#include "base/date_number.h"
 #include "tests/support/catalogue_test_support.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/fault_file_system.h"
@@ -214,11 +215,14 @@ TEST_F(DispatcherTest, CommandTableRulesByMode) {
     for (int c : {1, 90, 121, 142, 149, 181, 182, 183, 186, 118, 123, 124, 126, 127, 144, 151, 155, 195, 246, 170, 248})
         EXPECT_FALSE(table.isStockOnly(c)) << c;
     // The main window's own commands, search's, the settings' and My Articles' have operations.
-    for (int c : {1,   90,  91,  92,  93,  100, 121, 142, 195, 196, 199, 200, 202, 203, 204, 246, 170, 178, 179,
-                  189, 190, 247, 248, 249, 116, 123, 124, 130, 131, 132, 133, 134, 135, 137, 188, 191, 198, 126,
-                  127, 144, 151, 155, 205})
+    for (int c :
+         {1, 90, 91, 92, 93, 100, 121, 142, 195, 196, 199, 200, 202, 203, 204, 246, 170, 178, 179, 189, 190, 247, 248,
+          249, 116, 123, 124, 130, 131, 132, 133, 134, 135, 137, 188, 191, 198, 126, 127, 144, 151, 155, 205,
+          // demand, consumption, calculations, cost centres and reports
+          112, 136, 138, 139, 149, 154, 156, 157, 160, 161, 162, 163, 164, 165, 167, 168, 169, 172, 173, 174, 187, 192,
+          193, 206, 245})
         EXPECT_TRUE(dispatcher.hasOperation(c)) << c;
-    for (int c : {0, 112, 149, 181, 242, 252, 253}) EXPECT_FALSE(dispatcher.hasOperation(c)) << c;
+    for (int c : {0, 181, 242, 252, 253}) EXPECT_FALSE(dispatcher.hasOperation(c)) << c;
 }
 
 TEST(CommandTable, FindsRowsAndRefusesASecondRowForANumber) {
@@ -598,4 +602,63 @@ TEST_F(DispatcherTest, MyArticlesViewFromAddingToDeletingTheUserFiles) {
 }
 
 }  // namespace
+// Demand wired through the dispatcher: list, new document with the closed cost centre asked again, a position
+// added in the document view, the booking reaching My Articles, the information page of an entry and the
+// clearing of every demand.
+TEST_F(DispatcherTest, DemandFromListToMyArticles) {
+    setStockMode(true);
+    ASSERT_TRUE(app().stock.open().empty());
+    app().stock.loadCurrentDocuments(0);
+    window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
+    dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
+    ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord&) { return true; }}};
+    dispatcher.dispatch(126);
+    ASSERT_EQ(app().stock.myArticleCount(), 1u);
+    window.levels = {{1, 401, ""}, {4, 405, "Meine Artikel"}};
+
+    dispatcher.dispatch(160);
+    EXPECT_EQ(window.currentView(), 10);
+    EXPECT_EQ(window.listKind, kDemandList);
+    dispatcher.idleFill();
+    EXPECT_EQ(window.filled.columns.size(), 8u);
+
+    // Cost centre 0 is closed at first: the choice comes again, and a cancel appends nothing.
+    const std::uint32_t before = app().stock.documentCount(BookingFile::Demand);
+    ui.answers = {true, std::int32_t{0}, test::Cancel{}};
+    dispatcher.dispatch(124);
+    EXPECT_EQ(app().stock.documentCount(BookingFile::Demand), before);
+    app().costCentres.setActive(0, true, app().settings);
+    ui.answers = {true, std::int32_t{0}};
+    dispatcher.dispatch(124);
+    ASSERT_EQ(app().stock.documentCount(BookingFile::Demand), before + 1);
+
+    dispatcher.dispatch(156);
+    EXPECT_EQ(window.currentView(), 8);
+    EXPECT_EQ(window.listKind, kMyArticlesList);
+    ui.answers = {std::int32_t{4}};
+    dispatcher.dispatch(124);
+    dispatcher.dispatch(100);
+    EXPECT_EQ(window.currentView(), 10);
+    const std::uint32_t n = app().stock.current(BookingFile::Demand).number;
+    ASSERT_EQ(app().stock.readDocument(BookingFile::Demand, n)->positionCount, 1);
+
+    ui.log.clear();
+    ui.answers = {std::int32_t{encodeDate({2026, 12, 21})}};
+    dispatcher.dispatch(154);
+    EXPECT_EQ(ui.log.back(), "info: Bedarf gebucht und Artikelbedarf aktualisiert");
+    EXPECT_EQ(app().stock.readMyArticle(0)->demand, 4);
+
+    // "Info" and a right click on a My Articles row show the entry's page instead of refusing.
+    dispatcher.dispatch(100);
+    EXPECT_EQ(window.currentView(), 4);
+    window.log.clear();
+    dispatcher.dispatch(142);
+    dispatcher.onListRow(kMyArticlesList, 0, RowClick::Right);
+    EXPECT_EQ(window.log, (std::vector<std::string>{"info Artikel", "info Artikel"}));
+    EXPECT_EQ(window.info.type, kInfoMyArticle);
+
+    dispatcher.dispatch(206);
+    EXPECT_EQ(app().stock.readMyArticle(0)->demand, 0);
+}
+
 }  // namespace kvx
