@@ -8,16 +8,16 @@ namespace kvx {
 ColumnLine joinColumns(const std::vector<ColumnSpec>& specs, const std::vector<std::string>& cells) {
     ColumnLine line;
     for (std::size_t i = 0; i < specs.size(); ++i) {
-        const ColumnSpec& spec = specs[i];
+        const ColumnSpec& column = specs[i];
         const std::string text = i < cells.size() ? cells[i] : std::string();
-        const auto width = static_cast<std::size_t>(spec.width);
+        const auto width = static_cast<std::size_t>(column.width);
         std::string cell;
-        if (spec.rightAligned) {
-            const std::string t = spec.number || text.size() <= width ? text : text.substr(0, width);
+        if (column.rightAligned) {
+            const std::string t = column.number || text.size() <= width ? text : text.substr(0, width);
             cell = std::string(width > t.size() ? width - t.size() : 0, ' ') + t;
         } else {
             const std::size_t room = width > 0 ? width - 1 : 0;
-            std::string t = spec.number || text.size() <= room ? text : text.substr(0, room);
+            std::string t = column.number || text.size() <= room ? text : text.substr(0, room);
             cell = " " + t + std::string(room > t.size() ? room - t.size() : 0, ' ');
         }
         line.cells.push_back({static_cast<int>(line.text.size()) + 1, cell});

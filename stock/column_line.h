@@ -30,7 +30,7 @@ struct ColumnLine {
 
 inline constexpr std::size_t kMaxLineLength = 255;
 
-// Joins `cells` (one per spec; missing ones are empty) into a line.
+// Joins `cells` (one per column; missing ones are empty) into a line.
 ColumnLine joinColumns(const std::vector<ColumnSpec>& specs, const std::vector<std::string>& cells);
 
 // Puts each cell of the line on `page` at its column on `line`, converted to UTF-8.
