@@ -15,6 +15,7 @@
 
 #include "base/clock.h"
 #include "base/file_system.h"
+#include "bench/bench_directory.h"
 #include "silent_ui.h"
 #include "stock/cost_reports.h"
 #include "stock/demand_consumption.h"
@@ -31,22 +32,8 @@ constexpr std::uint32_t kDue = 200;
 constexpr int kPositions = 20;
 constexpr int kMainGroups = 40;
 
-fs::path* g_removeAtExit = nullptr;
-
 void workDirectory() {
-    static const bool made = [] {
-        const fs::path d = fs::temp_directory_path() / ("kvx-demand-bench-" + std::to_string(::getpid()));
-        fs::create_directories(d / "meinart");
-        fs::current_path(d);
-        g_removeAtExit = new fs::path(d);
-        std::atexit([] {
-            std::error_code ec;
-            fs::current_path(fs::temp_directory_path(), ec);
-            fs::remove_all(*g_removeAtExit, ec);
-        });
-        return true;
-    }();
-    (void)made;
+    (void)bench::enterBenchDirectory("kvx-demand-bench");
 }
 
 template <typename T>

@@ -17,6 +17,7 @@
 
 #include "base/clock.h"
 #include "base/file_system.h"
+#include "bench/bench_directory.h"
 #include "bench/silent_ui.h"
 #include "stock/orders.h"
 
@@ -28,22 +29,8 @@ namespace fs = std::filesystem;
 constexpr std::uint32_t kRecords = 10000;
 constexpr std::uint32_t kOrders = 1000;
 
-fs::path* g_removeAtExit = nullptr;
-
 void enterWorkDirectory() {
-    static const bool done = [] {
-        const fs::path d = fs::temp_directory_path() / ("kvx-order-bench-" + std::to_string(::getpid()));
-        fs::create_directories(d / "meinart");
-        fs::current_path(d);
-        g_removeAtExit = new fs::path(d);
-        std::atexit([] {
-            std::error_code ec;
-            fs::current_path(fs::temp_directory_path(), ec);
-            fs::remove_all(*g_removeAtExit, ec);
-        });
-        return true;
-    }();
-    (void)done;
+    (void)bench::enterBenchDirectory("kvx-order-bench");
 }
 
 void writeFile(const std::string& path, const std::string& bytes) {

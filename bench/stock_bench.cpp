@@ -15,6 +15,7 @@
 
 #include "base/clock.h"
 #include "base/file_system.h"
+#include "bench/bench_directory.h"
 #include "stock/my_article_commands.h"
 #include "stock/stock_session.h"
 
@@ -27,22 +28,8 @@ constexpr std::uint32_t kDocuments = 1000;
 constexpr int kPositionsPerDocument = 20;
 constexpr ArticleNumber kFirstArticle = 2;
 
-fs::path* g_removeAtExit = nullptr;
-
 const fs::path& workDirectory() {
-    static const fs::path dir = [] {
-        const fs::path d = fs::temp_directory_path() / ("kvx-stock-bench-" + std::to_string(::getpid()));
-        fs::create_directories(d / "meinart");
-        fs::current_path(d);
-        g_removeAtExit = new fs::path(d);
-        std::atexit([] {
-            std::error_code ec;
-            fs::current_path(fs::temp_directory_path(), ec);
-            fs::remove_all(*g_removeAtExit, ec);
-        });
-        return d;
-    }();
-    return dir;
+    return bench::enterBenchDirectory("kvx-stock-bench");
 }
 
 std::string myArticlesBytes(std::uint32_t records) {
