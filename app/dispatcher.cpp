@@ -18,10 +18,14 @@ Dispatcher::Dispatcher(AppState& app, UserInterface& ui, SearchDialogs& searchDi
     m_commands.add(ownCommandRows());
     m_commands.add(searchCommandRows({app.search, ui, searchDialogs, window, m_refill, m_range}));
     m_commands.add(settingsCommandRows({app.settingsSession, ui, settingsDialogs, window, m_refill}));
-    m_commands.add(
-        stockCommandRows({app.stock, ui, stockDialogs, window, m_refill, [this] { return m_currentArticle; }}));
+    m_orderViews.fs = &app.fs();
+    m_orderViews.costCentreCount = [&app] { return app.costCentres.last(); };
+    m_commands.add(stockCommandRows(
+        {app.stock, ui, stockDialogs, window, m_refill, [this] { return m_currentArticle; }, &m_orderViews}));
     m_commands.add(pendingCommandRows());
     for (PaintedViewSource& source : settingsPaintedViews(app.settingsSession))
+        m_paintedViews[source.view] = std::move(source);
+    for (PaintedViewSource& source : orderPaintedViews(app.stock, m_orderViews))
         m_paintedViews[source.view] = std::move(source);
 }
 
@@ -90,6 +94,7 @@ void Dispatcher::showCurrentView() {
 
 void Dispatcher::leaveView() {
     // A document view hands its current document back to its file.
+    if (!leaveOrderView(m_app.stock, m_ui, m_orderViews, m_window.currentView())) return;
     if (const std::optional<BookingFile> kind = documentOfView(m_window.currentView())) {
         const StockWriteResult w = m_app.stock.writeBackCurrent(*kind);
         if (!w.message.empty()) m_ui.error(w.message);
@@ -119,6 +124,7 @@ ListContent Dispatcher::listContent(int kind) const {
     if (kind == kSearchList) return searchListContent(m_app.search);
     if (kind == kMyArticlesList)
         return myArticlesListContent(m_app.stock, m_app.catalogue.groups(), m_app.settings.netPrices());
+    if (kind == kOrdersList) return ordersList(m_app.stock, m_orderViews);
     if (kind != kCatalogueList || !m_app.catalogue.isLoaded()) return content;
     const bool net = m_app.settings.netPrices();
     content.columns = listColumns(kind, net);

@@ -21,6 +21,7 @@
 #include "search/search_dialogs.h"
 #include "settings/settings_dialogs.h"
 #include "stock/my_article_commands.h"
+#include "stock/order_command_rows.h"
 #include "stock/stock_dialogs.h"
 
 namespace kvx {
@@ -109,6 +110,7 @@ class Dispatcher final {
     int m_selectAfterRefill = -1;  // article whose row is selected after the next catalogue refill
     std::map<int, TextPage> m_pages;
     std::map<int, PaintedViewSource> m_paintedViews;  // pages kept by the subsystems
+    mutable OrderViewState m_orderViews;              // the orders list keeps its totals when filled
     std::map<int, int> m_selected;                    // view -> selected entry of a painted view
     std::string m_address = kDefaultDistributorAddress;
     PlatformValues m_platform;

@@ -66,7 +66,7 @@ std::optional<BookingFile> documentOfView(int view) {
 std::vector<CommandRow> stockCommandRows(const StockCommandContext& c) {
     // In simple mode these serve every view, so that they can say why they do nothing.
     const std::optional<std::vector<int>> anyViewWhenSimple = std::vector<int>{};
-    return {
+    std::vector<CommandRow> rows = {
         {cmd::kMyArticles, true, {}, {}, [c] { showMyArticles(c); }},
         {cmd::kToMyArticles,
          false,
@@ -112,6 +112,9 @@ std::vector<CommandRow> stockCommandRows(const StockCommandContext& c) {
              if (const std::optional<std::uint32_t> n = currentEntry(c)) showLink(c.session, c.ui, *n);
          }},
     };
+    if (c.orders != nullptr)
+        for (CommandRow& row : orderCommandRows(c)) rows.push_back(std::move(row));
+    return rows;
 }
 
 }  // namespace kvx

@@ -11,6 +11,7 @@
 #include "base/list_refill.h"
 #include "base/user_interface.h"
 #include "base/view_port.h"
+#include "stock/order_command_rows.h"
 #include "stock/stock_dialogs.h"
 #include "stock/stock_session.h"
 
@@ -25,6 +26,7 @@ struct StockCommandContext {
     ViewPort& window;
     ListRefill& refill;
     std::function<std::optional<ArticleNumber>()> currentArticle;
+    OrderViewState* orders = nullptr;  // what the order views show; the order rows need it
 };
 
 std::vector<CommandRow> stockCommandRows(const StockCommandContext& context);
