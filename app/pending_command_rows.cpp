@@ -32,7 +32,7 @@ std::vector<CommandRow> pendingCommandRows() {
         stock(cmd::kEditCalculation),
         anyMode(cmd::kDeletePosition, {8, 11, 18, 21}),
         // The orders' rows serve views 6 and 16 (and the start view in simple mode).
-        anyMode(cmd::kSaveAsText, {10, 12, 17}, std::vector<int>{}),
+        anyMode(cmd::kSaveAsText, {10, 12, 17}),
         stock(cmd::kBook, {10, 11, 12}),
         stock(cmd::kEditDemand),
         stock(cmd::kEditConsumption),

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <map>
 
 #include "base/clock.h"
@@ -214,9 +216,9 @@ TEST_F(DispatcherTest, CommandTableRulesByMode) {
     for (int c : {1, 90, 121, 142, 149, 181, 182, 183, 186, 118, 123, 124, 126, 127, 144, 151, 155, 195, 246, 170, 248})
         EXPECT_FALSE(table.isStockOnly(c)) << c;
     // The main window's own commands, search's, the settings' and My Articles' have operations.
-    for (int c : {1,   90,  91,  92,  93,  100, 121, 142, 195, 196, 199, 200, 202, 203, 204, 246, 170, 178, 179,
-                  189, 190, 247, 248, 249, 116, 123, 124, 130, 131, 132, 133, 134, 135, 137, 188, 191, 198, 126,
-                  127, 144, 151, 155, 205})
+    for (int c :
+         {1,   90,  91,  92,  93,  100, 121, 142, 195, 196, 199, 200, 202, 203, 204, 246, 170, 178, 179, 189, 190, 247,
+          248, 249, 116, 123, 124, 130, 131, 132, 133, 134, 135, 137, 188, 191, 198, 126, 127, 144, 151, 155, 205})
         EXPECT_TRUE(dispatcher.hasOperation(c)) << c;
     for (int c : {0, 112, 149, 181, 242, 252, 253}) EXPECT_FALSE(dispatcher.hasOperation(c)) << c;
 }
@@ -598,4 +600,73 @@ TEST_F(DispatcherTest, MyArticlesViewFromAddingToDeletingTheUserFiles) {
 }
 
 }  // namespace
+TEST_F(DispatcherTest, OrderFromTheCatalogueBookedOutAndReceived) {
+    setStockMode(true);
+    ASSERT_TRUE(app().stock.open().empty());
+    app().stock.loadCurrentDocuments(0);
+    window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
+    dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
+    // The order command in stock mode: into My Articles, a new order, the quantity.
+    ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord&) { return true; }}, std::int32_t{10}};
+    dispatcher.dispatch(181);
+    EXPECT_EQ(app().stock.myArticleCount(), 1u);
+    ASSERT_EQ(app().stock.documentCount(BookingFile::Orders), 1u);
+    EXPECT_NE(std::find(ui.log.begin(), ui.log.end(), "info: Bestellung wurde angelegt"), ui.log.end());
+    EXPECT_EQ(app().stock.readDocument(BookingFile::Orders, 0)->positions[0].quantity, 10);
+    // The orders list, then booking out with its date; a second booking out is refused and changes nothing.
+    window.levels = {{1, 401, ""}, {4, 405, "Meine Artikel"}};
+    dispatcher.dispatch(150);
+    EXPECT_EQ(window.currentView(), 6);
+    dispatcher.idleFill();
+    ASSERT_EQ(window.filled.rows.size(), 2u);  // the order and "Summe"
+    ui.answers = {true, std::int32_t{1261209}};
+    dispatcher.dispatch(166);
+    EXPECT_EQ(app().stock.readMyArticle(0)->onOrder, 10);
+    ui.log.clear();
+    dispatcher.dispatch(166);
+    EXPECT_EQ(ui.log, std::vector<std::string>{"info: Bestellung ist bereits erfolgt!"});
+    EXPECT_EQ(app().stock.readMyArticle(0)->onOrder, 10);
+    // Goods receipt: the view opens, 7 pieces delivered, booked; stock +7, nothing left on order.
+    ui.answers = {std::int32_t{1261210}, true};
+    dispatcher.dispatch(152);
+    EXPECT_EQ(window.currentView(), 7);
+    ui.answers = {std::int32_t{7}};
+    dispatcher.dispatch(123);
+    dispatcher.dispatch(154);
+    EXPECT_EQ(window.currentView(), 6);
+    const std::optional<MyArticleRecord> after = app().stock.readMyArticle(0);
+    ASSERT_TRUE(after);
+    EXPECT_EQ(after->stock, 7);
+    EXPECT_EQ(after->onOrder, 0);
+    EXPECT_EQ(app().stock.readDocument(BookingFile::Orders, 0)->status, 2);
+}
+
+TEST_F(DispatcherTest, AnUnbookedGoodsReceiptKeepsItsViewUntilConfirmed) {
+    setStockMode(true);
+    ASSERT_TRUE(app().stock.open().empty());
+    app().stock.loadCurrentDocuments(0);
+    window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
+    dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
+    ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord&) { return true; }}, std::int32_t{10}};
+    dispatcher.dispatch(181);
+    window.levels = {{1, 401, ""}, {4, 405, "Meine Artikel"}};
+    dispatcher.dispatch(150);
+    ui.answers = {true, std::int32_t{1261209}};
+    dispatcher.dispatch(166);
+    ui.answers = {std::int32_t{1261210}, true};
+    dispatcher.dispatch(152);
+    ASSERT_EQ(window.currentView(), 7);
+    ui.answers = {false};
+    dispatcher.dispatch(100);
+    EXPECT_EQ(window.currentView(), 7);
+    ui.answers = {true};
+    dispatcher.dispatch(100);
+    EXPECT_EQ(window.currentView(), 6);
+    // Nothing was booked: the order is still ordered, without a receipt date.
+    const std::optional<BookingDocument> order = app().stock.readDocument(BookingFile::Orders, 0);
+    EXPECT_EQ(order->status, 1);
+    EXPECT_EQ(app().stock.current(BookingFile::Orders).document.eventDate, 0u);
+    EXPECT_EQ(app().stock.readMyArticle(0)->stock, 0);
+}
+
 }  // namespace kvx
