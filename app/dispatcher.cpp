@@ -115,6 +115,7 @@ void Dispatcher::idleFill() {
     const int kind = m_window.visibleListKind();
     if (kind == kNoList || !m_refill.take(kind)) return;
     m_window.fillList(listContent(kind));
+    if (kind == kOrdersList) m_window.refreshStatusPanels();
     if (kind == kCatalogueList) m_selectAfterRefill = -1;
 }
 
@@ -211,6 +212,8 @@ void Dispatcher::onListRow(int kind, long n, RowClick click) {
         m_app.stock.setCurrentMyArticle(static_cast<std::uint32_t>(n));
         // The entry's information page comes with the reports.
         if (click != RowClick::Click && m_window.currentView() != 5) m_window.notImplemented();
+    } else if (kind == kOrdersList) {
+        selectOrderRow(m_app.stock, m_ui, n);
     }
     // Orders and bookings keep their own current entries with their lists.
 }

@@ -54,6 +54,8 @@ class Dispatcher final {
     // Idle phase 0: fills the visible list when its refill flag is set.
     void idleFill();
     ListRefill& refill() { return m_refill; }
+    // The status line of the orders list: the totals of its last fill.
+    std::string ordersStatus() const { return orderTotalsText(m_orderViews.totals); }
     // The list's content for its kind (empty for kinds whose data are not kept by this program yet).
     ListContent listContent(int kind) const;
     // The page of a painted view (empty when the view has none) and the font it is drawn with.

@@ -116,6 +116,13 @@ ListContent ordersList(StockSession& session, OrderViewState& state) {
     return ordersListContent(session, session.settings(), state.costCentre, state.totals);
 }
 
+void selectOrderRow(StockSession& session, UserInterface& ui, long n) {
+    if (n < 0 || static_cast<unsigned long>(n) >= session.documentCount(BookingFile::Orders)) return;
+    OrderContext c{session, session.settings(), session.clock(), ui};
+    // A failed write-back of the order before was shown; it stays current then.
+    (void)makeOrderCurrent(c, session.currentRef(BookingFile::Orders), static_cast<std::uint32_t>(n));
+}
+
 std::vector<PaintedViewSource> orderPaintedViews(StockSession& session, OrderViewState& state) {
     (void)session;
     std::vector<PaintedViewSource> views;

@@ -40,6 +40,9 @@ std::vector<CommandRow> orderCommandRows(const StockCommandContext& context);
 // The orders list's content (view 6) with the totals kept for the status line.
 ListContent ordersList(StockSession& session, OrderViewState& state);
 
+// A click on row datum `n` of the orders list: order n becomes current (the "Summe" row selects nothing).
+void selectOrderRow(StockSession& session, UserInterface& ui, long n);
+
 // The painted views kept here (7, 16, 21).
 std::vector<PaintedViewSource> orderPaintedViews(StockSession& session, OrderViewState& state);
 

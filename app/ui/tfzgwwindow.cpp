@@ -183,7 +183,10 @@ void tfzgwwindow::refreshStatusPanels() {
     const SettingsRecord& s = m_app->settings;
     m_panels[0]->setText(QString::fromStdString(cp1252ToUtf8(s.statusFilterAbbreviations())));
     m_panels[1]->setText(s.netPrices() ? QStringLiteral("Netto") : QStringLiteral("Brutto"));
-    m_panels[3]->setText(QString::fromStdString(m_app->search.state.selectionStatus));
+    // The orders list shows the totals over all orders instead of the search selection.
+    const std::string panel3 = viewNumber() == kOrdersView && m_dispatcher ? m_dispatcher->ordersStatus()
+                                                                           : m_app->search.state.selectionStatus;
+    m_panels[3]->setText(QString::fromStdString(panel3));
 }
 
 void tfzgwwindow::rebuildMenu() {
