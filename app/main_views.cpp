@@ -10,6 +10,7 @@
 #include "base/system_info.h"
 #include "search/search_commands.h"
 #include "stock/my_article_commands.h"
+#include "stock/orders.h"
 
 namespace kvx {
 
@@ -30,6 +31,7 @@ int listKindOfView(int view) {
 std::vector<ListColumn> listColumns(int kind, bool netPrices) {
     if (kind == kSearchList) return searchResultColumns(netPrices);
     if (kind == kMyArticlesList) return myArticlesColumns(netPrices);
+    if (kind == kOrdersList) return ordersListColumns();
     return kind == kCatalogueList ? catalogueListColumns(netPrices) : std::vector<ListColumn>{};
 }
 

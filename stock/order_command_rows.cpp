@@ -110,6 +110,12 @@ CommandRow stockRow(int number, std::vector<int> views, std::function<void()> ha
     return {number, true, std::move(views), std::nullopt, std::move(handler)};
 }
 
+// Numbers whose other rows (demand, consumption, calculations) serve both modes; views 5 to 7 are reached only
+// in stock mode.
+CommandRow anyModeRow(int number, std::vector<int> views, std::function<void()> handler) {
+    return {number, false, std::move(views), std::nullopt, std::move(handler)};
+}
+
 }  // namespace
 
 ListContent ordersList(StockSession& session, OrderViewState& state) {
@@ -168,24 +174,24 @@ std::vector<CommandRow> orderCommandRows(const StockCommandContext& context) {
                                                 r->state.costCentre))
                          r->ordersChanged();
                  }),
-        stockRow(cmd::kNew, {kOrdersView, kOrderDocumentView},
-                 [r] {
-                     OrderContext o = r->order();
-                     if (r->c.window.currentView() == kOrdersView) {
-                         if (newOrder(o, r->current())) r->ordersChanged();
-                         return;
-                     }
-                     if (r->c.session.myArticleCount() == 0) {
-                         r->c.ui.inform(kNoMyArticles);
-                         return;
-                     }
-                     const std::uint32_t record =
-                         std::min(r->c.session.currentMyArticle(), r->c.session.myArticleCount() - 1);
-                     if (const std::optional<std::size_t> at = addOrderPosition(o, r->current(), record)) {
-                         r->state.position = *at;
-                         r->repaintOrderDocument();
-                     }
-                 }),
+        anyModeRow(cmd::kNew, {kOrdersView, kOrderDocumentView},
+                   [r] {
+                       OrderContext o = r->order();
+                       if (r->c.window.currentView() == kOrdersView) {
+                           if (newOrder(o, r->current())) r->ordersChanged();
+                           return;
+                       }
+                       if (r->c.session.myArticleCount() == 0) {
+                           r->c.ui.inform(kNoMyArticles);
+                           return;
+                       }
+                       const std::uint32_t record =
+                           std::min(r->c.session.currentMyArticle(), r->c.session.myArticleCount() - 1);
+                       if (const std::optional<std::size_t> at = addOrderPosition(o, r->current(), record)) {
+                           r->state.position = *at;
+                           r->repaintOrderDocument();
+                       }
+                   }),
         stockRow(cmd::kOrderMyArticle, {4},
                  [r] {
                      OrderContext o = r->order();
@@ -249,11 +255,11 @@ std::vector<CommandRow> orderCommandRows(const StockCommandContext& context) {
                  r->repaintOrderDocument();
              }
          }},
-        stockRow(cmd::kDeletePosition, {kOrderDocumentView},
-                 [r] {
-                     if (r->current().document.validPositions() == 0) return;
-                     if (deleteOrderPosition(r->c.ui, r->current(), r->state.position)) r->repaintOrderDocument();
-                 }),
+        anyModeRow(cmd::kDeletePosition, {kOrderDocumentView},
+                   [r] {
+                       if (r->current().document.validPositions() == 0) return;
+                       if (deleteOrderPosition(r->c.ui, r->current(), r->state.position)) r->repaintOrderDocument();
+                   }),
         {cmd::kNext,
          false,
          {kOrderDocumentView, kGoodsReceiptView, kEditDirectOrderView},
