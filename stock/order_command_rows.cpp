@@ -71,15 +71,14 @@ struct Rows {
     void close(int view) {
         if (c.window.currentView() != view) return;
         if (c.window.leaveView()) {
+            // The view returned to shows the list it showed last (the catalogue with its tree).
             const int now = c.window.currentView();
-            if (now == kOrdersView) {
-                c.window.showList(kOrdersList, false);
-                c.refill.request(kOrdersList);
-            } else if (now == 4) {
-                c.window.showList(kMyArticlesList, false);
-                c.refill.request(kMyArticlesList);
-            } else {
+            const int kind = c.window.lastListKindOf(now);
+            if (kind == kNoList) {
                 c.window.hideList();
+            } else {
+                c.window.showList(kind, now == 3);
+                c.refill.request(kind);
             }
         }
         c.window.repaint();
