@@ -54,6 +54,12 @@ class Dispatcher final {
     // Idle phase 0: fills the visible list when its refill flag is set.
     void idleFill();
     ListRefill& refill() { return m_refill; }
+    // Before the quit question: an unbooked goods receipt asks whether to leave it (its order read again);
+    // false keeps the program running.
+    bool mayQuitFromView() {
+        return m_window.currentView() != kGoodsReceiptView ||
+               leaveOrderView(m_app.stock, m_ui, m_orderViews, kGoodsReceiptView);
+    }
     // The status line of the orders list: the totals of its last fill.
     std::string ordersStatus() const { return orderTotalsText(m_orderViews.totals); }
     // The list's content for its kind (empty for kinds whose data are not kept by this program yet).

@@ -474,7 +474,9 @@ void tfzgwwindow::closeEvent(QCloseEvent* event) {
         return;
     }
     bool mayClose = false;
-    (void)reportingIoErrors([&] { mayClose = closeQuery(*m_app, m_ui); });  // an error keeps the window open
+    // an error keeps the window open
+    (void)reportingIoErrors(
+        [&] { mayClose = (m_app->forcedClose || m_dispatcher->mayQuitFromView()) && closeQuery(*m_app, m_ui); });
     if (!mayClose) {
         event->ignore();
         return;

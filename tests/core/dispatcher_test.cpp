@@ -656,9 +656,13 @@ TEST_F(DispatcherTest, AnUnbookedGoodsReceiptKeepsItsViewUntilConfirmed) {
     ui.answers = {std::int32_t{1261210}, true};
     dispatcher.dispatch(152);
     ASSERT_EQ(window.currentView(), 7);
+    // Neither leaving the view nor quitting passes the question unanswered by yes.
+    ui.answers = {false};
+    EXPECT_FALSE(dispatcher.mayQuitFromView());
     ui.answers = {false};
     dispatcher.dispatch(100);
     EXPECT_EQ(window.currentView(), 7);
+    EXPECT_NE(app().stock.current(BookingFile::Orders).document.eventDate, 0u);
     ui.answers = {true};
     dispatcher.dispatch(100);
     EXPECT_EQ(window.currentView(), 6);
