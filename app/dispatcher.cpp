@@ -18,17 +18,21 @@ Dispatcher::Dispatcher(AppState& app, UserInterface& ui, SearchDialogs& searchDi
     m_commands.add(ownCommandRows());
     m_commands.add(searchCommandRows({app.search, ui, searchDialogs, window, m_refill, m_range}));
     m_commands.add(settingsCommandRows({app.settingsSession, ui, settingsDialogs, window, m_refill}));
+    m_orderViews.fs = &app.fs();
+    m_orderViews.costCentreCount = [&app] { return app.costCentres.last(); };
     m_commands.add(stockCommandRows(stockContext()));
     m_commands.add(pendingCommandRows());
     for (PaintedViewSource& source : settingsPaintedViews(app.settingsSession))
         m_paintedViews[source.view] = std::move(source);
     for (PaintedViewSource& source : bookingPaintedViews(stockContext()))
         m_paintedViews[source.view] = std::move(source);
+    for (PaintedViewSource& source : orderPaintedViews(app.stock, m_orderViews))
+        m_paintedViews[source.view] = std::move(source);
 }
 
 StockCommandContext Dispatcher::stockContext() {
-    return {m_app.stock,       m_ui,       m_stockDialogs, m_window, m_refill, [this] { return m_currentArticle; },
-            m_app.costCentres, m_app.fs(), m_bookingViews};
+    return {m_app.stock,       m_ui,       m_stockDialogs, m_window,     m_refill, [this] { return m_currentArticle; },
+            m_app.costCentres, m_app.fs(), m_bookingViews, &m_orderViews};
 }
 
 std::vector<CommandRow> Dispatcher::ownCommandRows() {
@@ -96,6 +100,7 @@ void Dispatcher::showCurrentView() {
 
 void Dispatcher::leaveView() {
     // A document view hands its current document back to its file.
+    if (!leaveOrderView(m_app.stock, m_ui, m_orderViews, m_window.currentView())) return;
     if (const std::optional<BookingFile> kind = documentOfView(m_window.currentView())) {
         // Demand, consumption and calculations are repriced first.
         StockWriteResult w = leaveBookingDocumentView(m_app.stock, m_window.currentView());
@@ -118,6 +123,7 @@ void Dispatcher::idleFill() {
     const int kind = m_window.visibleListKind();
     if (kind == kNoList || !m_refill.take(kind)) return;
     m_window.fillList(listContent(kind));
+    if (kind == kOrdersList) m_window.refreshStatusPanels();
     if (kind == kCatalogueList) m_selectAfterRefill = -1;
 }
 
@@ -129,6 +135,7 @@ ListContent Dispatcher::listContent(int kind) const {
         return myArticlesListContent(m_app.stock, m_app.catalogue.groups(), m_app.settings.netPrices());
     if (kind == kDemandList || kind == kConsumptionList)
         return bookingListContent(m_app.stock, m_app.costCentres, kind);
+    if (kind == kOrdersList) return ordersList(m_app.stock, m_orderViews);
     if (kind != kCatalogueList || !m_app.catalogue.isLoaded()) return content;
     const bool net = m_app.settings.netPrices();
     content.columns = listColumns(kind, net);
@@ -217,6 +224,8 @@ void Dispatcher::onListRow(int kind, long n, RowClick click) {
     } else if (kind == kDemandList || kind == kConsumptionList) {
         if (n < 0) return;
         onBookingRow(stockContext(), kind, static_cast<std::uint32_t>(n), click == RowClick::Double);
+    } else if (kind == kOrdersList) {
+        selectOrderRow(m_app.stock, m_ui, n);
     }
     // Orders and bookings keep their own current entries with their lists.
 }

@@ -22,6 +22,7 @@
 #include "settings/settings_dialogs.h"
 #include "stock/booking_command_rows.h"
 #include "stock/my_article_commands.h"
+#include "stock/order_command_rows.h"
 #include "stock/stock_command_table.h"
 #include "stock/stock_dialogs.h"
 
@@ -55,6 +56,14 @@ class Dispatcher final {
     // Idle phase 0: fills the visible list when its refill flag is set.
     void idleFill();
     ListRefill& refill() { return m_refill; }
+    // Before the quit question: an unbooked goods receipt asks whether to leave it (its order read again);
+    // false keeps the program running.
+    bool mayQuitFromView() {
+        return m_window.currentView() != kGoodsReceiptView ||
+               leaveOrderView(m_app.stock, m_ui, m_orderViews, kGoodsReceiptView);
+    }
+    // The status line of the orders list: the totals of its last fill.
+    std::string ordersStatus() const { return orderTotalsText(m_orderViews.totals); }
     // The list's content for its kind (empty for kinds whose data are not kept by this program yet).
     ListContent listContent(int kind) const;
     // The page of a painted view (empty when the view has none) and the font it is drawn with.
@@ -113,6 +122,7 @@ class Dispatcher final {
     int m_selectAfterRefill = -1;  // article whose row is selected after the next catalogue refill
     std::map<int, TextPage> m_pages;
     std::map<int, PaintedViewSource> m_paintedViews;  // pages kept by the subsystems
+    mutable OrderViewState m_orderViews;              // the orders list keeps its totals when filled
     std::map<int, int> m_selected;                    // view -> selected entry of a painted view
     BookingViews m_bookingViews;                      // pages and cursors of the booking views
     std::string m_address = kDefaultDistributorAddress;

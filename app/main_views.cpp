@@ -11,6 +11,7 @@
 #include "search/search_commands.h"
 #include "stock/booking_command_rows.h"
 #include "stock/my_article_commands.h"
+#include "stock/orders.h"
 
 namespace kvx {
 
@@ -32,6 +33,7 @@ std::vector<ListColumn> listColumns(int kind, bool netPrices) {
     if (kind == kSearchList) return searchResultColumns(netPrices);
     if (kind == kMyArticlesList) return myArticlesColumns(netPrices);
     if (kind == kDemandList || kind == kConsumptionList) return bookingListColumnsOf(kind);
+    if (kind == kOrdersList) return ordersListColumns();
     return kind == kCatalogueList ? catalogueListColumns(netPrices) : std::vector<ListColumn>{};
 }
 

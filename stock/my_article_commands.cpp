@@ -194,6 +194,12 @@ bool addToMyArticles(StockSession& s, UserInterface& ui, StockDialogs& dialogs, 
     return record && insertWithDialog(s, ui, dialogs, *record).has_value();
 }
 
+std::optional<std::uint32_t> insertArticle(StockSession& s, UserInterface& ui, StockDialogs& dialogs, ArticleNumber a) {
+    const std::optional<MyArticleRecord> record = s.makeRecordFor(a);
+    if (!record) return std::nullopt;
+    return insertWithDialog(s, ui, dialogs, *record);
+}
+
 std::optional<std::uint32_t> useArticle(StockSession& s, UserInterface& ui, StockDialogs& dialogs, ArticleNumber a) {
     if (!s.catalogue().articles().isSelectable(a)) return std::nullopt;
     if (!ui.ask(articleLabel(s.catalogue(), a) + " verwenden?")) return std::nullopt;

@@ -60,6 +60,9 @@ bool addToMyArticles(StockSession& s, UserInterface& ui, StockDialogs& dialogs, 
 // ("Artikel wurde zu Meine Artikel hinzugefügt") or says it is there. The record number of the entry, or
 // nothing when the user declined, cancelled or the insertion failed.
 std::optional<std::uint32_t> useArticle(StockSession& s, UserInterface& ui, StockDialogs& dialogs, ArticleNumber a);
+// Catalogue article `a` put into My Articles through the entry dialog, without a question; its record number, or
+// nothing when cancelled, refused or failed (shown).
+std::optional<std::uint32_t> insertArticle(StockSession& s, UserInterface& ui, StockDialogs& dialogs, ArticleNumber a);
 // "Ändern.." (127): edits record n and writes it back on OK. True when it was written.
 bool editMyArticle(StockSession& s, UserInterface& ui, StockDialogs& dialogs, std::uint32_t n);
 // "Datenblatt zeigen" (144) and "Internet-Link aufrufen" (155) for record n.

@@ -82,15 +82,18 @@ bool openOrders(OrderContext& c, DocumentRef order) {
     return makeLastOrderCurrent(c, order);
 }
 
+std::vector<ListColumn> ordersListColumns() {
+    return {{"Nr", 6, true},          {"Angelegt", 10, false},   {"Best-Dat", 10, false}, {"Lief-Dat", 10, false},
+            {"Positionen", 10, true}, {"Status", 12, false},     {"Kostenst.", 12, true}, {"Best-€", 10, true},
+            {"Liefer-€", 10, true},   {"Speicherort", 40, false}};
+}
+
 ListContent ordersListContent(StockSession& session, const SettingsRecord& settings, std::uint16_t costCentre,
                               OrderTotals& totals) {
     const bool net = settings.netPrices();
     ListContent content;
     content.kind = kOrdersList;
-    content.columns = {{"Nr", 6, true},           {"Angelegt", 10, false},  {"Best-Dat", 10, false},
-                       {"Lief-Dat", 10, false},   {"Positionen", 10, true}, {"Status", 12, false},
-                       {"Kostenst.", 12, true},   {"Best-€", 10, true},     {"Liefer-€", 10, true},
-                       {"Speicherort", 40, false}};
+    content.columns = ordersListColumns();
     totals = {};
     std::int64_t listed = 0;
     for (std::uint32_t n = session.documentCount(BookingFile::Orders); n-- > 0;) {

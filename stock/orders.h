@@ -79,6 +79,7 @@ struct OrderTotals {
 // The rows from the last order to the first (only those of `costCentre` unless it is 0), then the "Summe"
 // row (datum kNoOrderRow). `totals` gets the gross and net sums over all orders for the status line.
 inline constexpr std::uint32_t kNoOrderRow = 0xFFFFFFFFu;
+std::vector<ListColumn> ordersListColumns();
 ListContent ordersListContent(StockSession& session, const SettingsRecord& settings, std::uint16_t costCentre,
                               OrderTotals& totals);
 // The status line text of the totals: "Summe Brutto: <gross> €  Netto: <net> €".

@@ -113,6 +113,8 @@ std::vector<CommandRow> stockCommandRows(const StockCommandContext& c) {
          }},
     };
     for (CommandRow& r : bookingCommandRows(c)) rows.push_back(std::move(r));
+    if (c.orders != nullptr)
+        for (CommandRow& row : orderCommandRows(c)) rows.push_back(std::move(row));
     return rows;
 }
 

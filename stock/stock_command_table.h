@@ -14,6 +14,7 @@
 #include "base/view_port.h"
 #include "stock/booking_command_rows.h"
 #include "stock/cost_centres.h"
+#include "stock/order_command_rows.h"
 #include "stock/stock_dialogs.h"
 #include "stock/stock_session.h"
 
@@ -32,6 +33,7 @@ struct StockCommandContext {
     CostCentres& costCentres;
     FileSystem& fs;
     BookingViews& bookingViews;
+    OrderViewState* orders = nullptr;  // what the order views show; the order rows need it
 };
 
 std::vector<CommandRow> stockCommandRows(const StockCommandContext& context);

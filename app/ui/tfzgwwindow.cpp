@@ -185,7 +185,10 @@ void tfzgwwindow::refreshStatusPanels() {
     const SettingsRecord& s = m_app->settings;
     m_panels[0]->setText(QString::fromStdString(cp1252ToUtf8(s.statusFilterAbbreviations())));
     m_panels[1]->setText(s.netPrices() ? QStringLiteral("Netto") : QStringLiteral("Brutto"));
-    m_panels[3]->setText(QString::fromStdString(m_app->search.state.selectionStatus));
+    // The orders list shows the totals over all orders instead of the search selection.
+    const std::string panel3 = viewNumber() == kOrdersView && m_dispatcher ? m_dispatcher->ordersStatus()
+                                                                           : m_app->search.state.selectionStatus;
+    m_panels[3]->setText(QString::fromStdString(panel3));
 }
 
 void tfzgwwindow::rebuildMenu() {
@@ -473,7 +476,9 @@ void tfzgwwindow::closeEvent(QCloseEvent* event) {
         return;
     }
     bool mayClose = false;
-    (void)reportingIoErrors([&] { mayClose = closeQuery(*m_app, m_ui); });  // an error keeps the window open
+    // an error keeps the window open
+    (void)reportingIoErrors(
+        [&] { mayClose = (m_app->forcedClose || m_dispatcher->mayQuitFromView()) && closeQuery(*m_app, m_ui); });
     if (!mayClose) {
         event->ignore();
         return;

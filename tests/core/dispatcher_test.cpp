@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <map>
 
 #include "base/clock.h"
@@ -142,11 +144,11 @@ TEST_F(DispatcherTest, RulesByModeAndView) {
         {true, 3, 144, NotImplemented},
         {true, 4, 155, Reaches},
         {true, 1, 205, Reaches},
-        // The direct order is usable in simple mode: these reach their (coming) operations.
-        {false, 1, 182, Reaches},
-        {false, 3, 181, Reaches},
-        {false, 1, 149, Reaches},
-        {false, 16, 149, Reaches},
+        // The direct order is usable in simple mode: an empty one says so, ordering asks (answered no here).
+        {false, 1, 182, Runs},
+        {false, 3, 181, Runs},
+        {false, 1, 149, Runs},
+        {false, 16, 149, Runs},
         // Saving as text serves the direct order's views in simple mode, the documents' views in stock mode.
         {false, 3, 149, NotImplemented},
         {true, 1, 149, NotImplemented},
@@ -168,6 +170,7 @@ TEST_F(DispatcherTest, RulesByModeAndView) {
         window.levels = {{row.view, 400, ""}};
         window.log.clear();
         ui.log.clear();
+        ui.answers = {false};
         dispatcher.dispatch(row.command);
         const bool notImplemented = window.log == std::vector<std::string>{kNotImplemented};
         switch (row.outcome) {
@@ -220,9 +223,11 @@ TEST_F(DispatcherTest, CommandTableRulesByMode) {
           249, 116, 123, 124, 130, 131, 132, 133, 134, 135, 137, 188, 191, 198, 126, 127, 144, 151, 155, 205,
           // demand, consumption, calculations, cost centres and reports
           112, 136, 138, 139, 149, 154, 156, 157, 160, 161, 162, 163, 164, 165, 167, 168, 169, 172, 173, 174, 187, 192,
-          193, 206, 245})
+          193, 206, 245,
+          // the orders' and the direct order's
+          113, 118, 128, 129, 143, 148, 150, 152, 159, 166, 181, 182, 183, 186, 207, 208, 241})
         EXPECT_TRUE(dispatcher.hasOperation(c)) << c;
-    for (int c : {0, 181, 242, 252, 253}) EXPECT_FALSE(dispatcher.hasOperation(c)) << c;
+    for (int c : {0, 242, 252, 253}) EXPECT_FALSE(dispatcher.hasOperation(c)) << c;
 }
 
 TEST(CommandTable, FindsRowsAndRefusesASecondRowForANumber) {
@@ -659,6 +664,79 @@ TEST_F(DispatcherTest, DemandFromListToMyArticles) {
 
     dispatcher.dispatch(206);
     EXPECT_EQ(app().stock.readMyArticle(0)->demand, 0);
+}
+
+TEST_F(DispatcherTest, OrderFromTheCatalogueBookedOutAndReceived) {
+    setStockMode(true);
+    ASSERT_TRUE(app().stock.open().empty());
+    app().stock.loadCurrentDocuments(0);
+    window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
+    dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
+    // The order command in stock mode: into My Articles, a new order, the quantity.
+    ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord&) { return true; }}, std::int32_t{10}};
+    dispatcher.dispatch(181);
+    EXPECT_EQ(app().stock.myArticleCount(), 1u);
+    ASSERT_EQ(app().stock.documentCount(BookingFile::Orders), 1u);
+    EXPECT_NE(std::find(ui.log.begin(), ui.log.end(), "info: Bestellung wurde angelegt"), ui.log.end());
+    EXPECT_EQ(app().stock.readDocument(BookingFile::Orders, 0)->positions[0].quantity, 10);
+    // The orders list, then booking out with its date; a second booking out is refused and changes nothing.
+    window.levels = {{1, 401, ""}, {4, 405, "Meine Artikel"}};
+    dispatcher.dispatch(150);
+    EXPECT_EQ(window.currentView(), 6);
+    dispatcher.idleFill();
+    ASSERT_EQ(window.filled.rows.size(), 2u);  // the order and "Summe"
+    ui.answers = {true, std::int32_t{1261209}};
+    dispatcher.dispatch(166);
+    EXPECT_EQ(app().stock.readMyArticle(0)->onOrder, 10);
+    ui.log.clear();
+    dispatcher.dispatch(166);
+    EXPECT_EQ(ui.log, std::vector<std::string>{"info: Bestellung ist bereits erfolgt!"});
+    EXPECT_EQ(app().stock.readMyArticle(0)->onOrder, 10);
+    // Goods receipt: the view opens, 7 pieces delivered, booked; stock +7, nothing left on order.
+    ui.answers = {std::int32_t{1261210}, true};
+    dispatcher.dispatch(152);
+    EXPECT_EQ(window.currentView(), 7);
+    ui.answers = {std::int32_t{7}};
+    dispatcher.dispatch(123);
+    dispatcher.dispatch(154);
+    EXPECT_EQ(window.currentView(), 6);
+    const std::optional<MyArticleRecord> after = app().stock.readMyArticle(0);
+    ASSERT_TRUE(after);
+    EXPECT_EQ(after->stock, 7);
+    EXPECT_EQ(after->onOrder, 0);
+    EXPECT_EQ(app().stock.readDocument(BookingFile::Orders, 0)->status, 2);
+}
+
+TEST_F(DispatcherTest, AnUnbookedGoodsReceiptKeepsItsViewUntilConfirmed) {
+    setStockMode(true);
+    ASSERT_TRUE(app().stock.open().empty());
+    app().stock.loadCurrentDocuments(0);
+    window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
+    dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
+    ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord&) { return true; }}, std::int32_t{10}};
+    dispatcher.dispatch(181);
+    window.levels = {{1, 401, ""}, {4, 405, "Meine Artikel"}};
+    dispatcher.dispatch(150);
+    ui.answers = {true, std::int32_t{1261209}};
+    dispatcher.dispatch(166);
+    ui.answers = {std::int32_t{1261210}, true};
+    dispatcher.dispatch(152);
+    ASSERT_EQ(window.currentView(), 7);
+    // Neither leaving the view nor quitting passes the question unanswered by yes.
+    ui.answers = {false};
+    EXPECT_FALSE(dispatcher.mayQuitFromView());
+    ui.answers = {false};
+    dispatcher.dispatch(100);
+    EXPECT_EQ(window.currentView(), 7);
+    EXPECT_NE(app().stock.current(BookingFile::Orders).document.eventDate, 0u);
+    ui.answers = {true};
+    dispatcher.dispatch(100);
+    EXPECT_EQ(window.currentView(), 6);
+    // Nothing was booked: the order is still ordered, without a receipt date.
+    const std::optional<BookingDocument> order = app().stock.readDocument(BookingFile::Orders, 0);
+    EXPECT_EQ(order->status, 1);
+    EXPECT_EQ(app().stock.current(BookingFile::Orders).document.eventDate, 0u);
+    EXPECT_EQ(app().stock.readMyArticle(0)->stock, 0);
 }
 
 }  // namespace kvx
