@@ -123,7 +123,7 @@ void Dispatcher::idleFill() {
     const int kind = m_window.visibleListKind();
     if (kind == kNoList || !m_refill.take(kind)) return;
     m_window.fillList(listContent(kind));
-    if (kind == kOrdersList) m_window.refreshStatusPanels();
+    if (kind == kOrdersList || kind == kDemandList || kind == kConsumptionList) m_window.refreshStatusPanels();
     if (kind == kCatalogueList) m_selectAfterRefill = -1;
 }
 
@@ -134,7 +134,7 @@ ListContent Dispatcher::listContent(int kind) const {
     if (kind == kMyArticlesList)
         return myArticlesListContent(m_app.stock, m_app.catalogue.groups(), m_app.settings.netPrices());
     if (kind == kDemandList || kind == kConsumptionList)
-        return bookingListContent(m_app.stock, m_app.costCentres, kind);
+        return bookingListContent(m_app.stock, m_app.costCentres, m_bookingViews, kind);
     if (kind == kOrdersList) return ordersList(m_app.stock, m_orderViews);
     if (kind != kCatalogueList || !m_app.catalogue.isLoaded()) return content;
     const bool net = m_app.settings.netPrices();
@@ -167,14 +167,13 @@ bool Dispatcher::onPaintedLine(int line, bool doubleClick) {
     if (kept) {
         source->second.select(entry);
         m_window.repaint();
+        if (doubleClick && source->second.open) source->second.open(entry);
         return true;
     }
     m_selected[view] = entry;
     const auto page = m_pages.find(view);
     if (page != m_pages.end()) page->second.highlightedLine = line;
     m_window.repaint();
-    // A double click on a calculation opens its details, which come with the calculations.
-    if (doubleClick && view == 17) m_window.notImplemented();
     return true;
 }
 

@@ -64,6 +64,12 @@ class Dispatcher final {
     }
     // The status line of the orders list: the totals of its last fill.
     std::string ordersStatus() const { return orderTotalsText(m_orderViews.totals); }
+    // The status line of a list that shows totals (orders, demand, consumption) in view `view`; nothing for
+    // the other views, whose status line shows the search selection.
+    std::optional<std::string> totalsStatus(int view) const {
+        if (view == kOrdersView) return ordersStatus();
+        return bookingTotalsStatus(m_bookingViews, view);
+    }
     // The list's content for its kind (empty for kinds whose data are not kept by this program yet).
     ListContent listContent(int kind) const;
     // The page of a painted view (empty when the view has none) and the font it is drawn with.
@@ -124,7 +130,7 @@ class Dispatcher final {
     std::map<int, PaintedViewSource> m_paintedViews;  // pages kept by the subsystems
     mutable OrderViewState m_orderViews;              // the orders list keeps its totals when filled
     std::map<int, int> m_selected;                    // view -> selected entry of a painted view
-    BookingViews m_bookingViews;                      // pages and cursors of the booking views
+    mutable BookingViews m_bookingViews;              // pages, cursors and list totals of the booking views
     std::string m_address = kDefaultDistributorAddress;
     PlatformValues m_platform;
 };

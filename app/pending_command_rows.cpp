@@ -7,12 +7,6 @@ namespace kvx {
 
 namespace {
 
-// Commands on My Articles, orders, bookings, calculations and cost centres: their menus are offered only
-// in stock mode, and sent by other means in simple mode they must not touch the stock files.
-CommandRow stock(int number, std::vector<int> views = {}) {
-    return {number, true, std::move(views), std::nullopt, {}};
-}
-
 CommandRow anyMode(int number, std::vector<int> views, std::optional<std::vector<int>> simpleModeViews = {}) {
     return {number, false, std::move(views), std::move(simpleModeViews), {}};
 }
@@ -21,8 +15,6 @@ CommandRow anyMode(int number, std::vector<int> views, std::optional<std::vector
 
 std::vector<CommandRow> pendingCommandRows() {
     return {
-        // Booking a consumption from its document view comes with the consumption page.
-        stock(cmd::kBook, {11}),
         anyMode(cmd::kDeletePosition, {21}),
     };
 }

@@ -68,12 +68,14 @@ struct InfoPage {
 
 // A painted view whose page a subsystem keeps: the page as last built by the subsystem's commands (never
 // read from a file while painting), the number of entries a click on a line may select (entry = line - 2)
-// and what selecting one does. The dispatcher asks it instead of keeping the page itself.
+// and what selecting one does; `open`, when set, is what a double click does after selecting. The dispatcher
+// asks it instead of keeping the page itself.
 struct PaintedViewSource {
     int view = 0;
     std::function<const TextPage&()> page;
     std::function<int()> entries;
     std::function<void(int entry)> select;
+    std::function<void(int entry)> open = {};
 };
 
 class ViewPort {

@@ -9,6 +9,7 @@
 #include "stock/cost_reports.h"
 #include "stock/demand_consumption.h"
 #include "stock/document_positions.h"
+#include "stock/orders.h"
 #include "stock/stock_command_table.h"
 #include "stock/stock_reports.h"
 
@@ -153,6 +154,25 @@ void editBooking(const StockCommandContext& c, BookingKind kind) {
     showDocumentView(c);
 }
 
+// "Buchen" in the consumption document view: the document is repriced and written as leaving the view does,
+// then booked as from the list; a booked document can no longer be edited, so the view returns to the list.
+// A cancelled date or a refusal keeps the view open.
+void bookConsumptionHere(const StockCommandContext& c) {
+    const DocumentRef current = c.session.currentRef(BookingFile::Consumption);
+    const StockWriteResult w = leaveBookingView(c.session, BookingKind::Consumption, current);
+    if (!w.ok) {
+        reportFailure(c, w);
+        return;
+    }
+    showDocumentView(c);
+    if (!bookConsumption(c.session, c.session.clock(), current, c.ui)) return;
+    if (c.window.currentView() == kEditConsumptionView && c.window.leaveView()) {
+        c.window.showList(kConsumptionList, false);
+        cursorOf(c.bookingViews, kEditConsumptionView) = 0;
+    }
+    listChanged(c, BookingKind::Consumption);
+}
+
 void showDetails(const StockCommandContext& c) {
     const int view = c.window.currentView();
     InfoPage info;
@@ -277,11 +297,18 @@ CommandRow anyModeRow(int number, std::vector<int> views, std::function<void()> 
 
 }  // namespace
 
-ListContent bookingListContent(StockSession& session, const CostCentres& centres, int kind) {
+ListContent bookingListContent(StockSession& session, const CostCentres& centres, BookingViews& views, int kind) {
     const BookingKind k = kind == kDemandList ? BookingKind::Demand : BookingKind::Consumption;
-    ListContent content = bookingList(session, k, centres, session.current(bookingFileOf(k)).number).content;
-    content.kind = kind;
-    return content;
+    BookingList list = bookingList(session, k, centres, session.current(bookingFileOf(k)).number);
+    (k == BookingKind::Demand ? views.demandTotals : views.consumptionTotals) = {list.grossTotal, list.netTotal};
+    list.content.kind = kind;
+    return std::move(list.content);
+}
+
+std::optional<std::string> bookingTotalsStatus(const BookingViews& views, int view) {
+    if (view != kDemandView && view != kConsumptionView) return std::nullopt;
+    const BookingListTotals& t = view == kDemandView ? views.demandTotals : views.consumptionTotals;
+    return orderTotalsText({t.gross, t.net});
 }
 
 std::vector<ListColumn> bookingListColumnsOf(int kind) {
@@ -351,6 +378,11 @@ std::vector<PaintedViewSource> bookingPaintedViews(const StockCommandContext& c)
                                static_cast<std::uint32_t>(entry));
                            reportFailure(c, w);
                            rebuildCalculationList(c);
+                       },
+                       // A double click shows the entry's details, as "Details" does.
+                       [c](int entry) {
+                           if (c.session.current(BookingFile::Calculations).number == static_cast<std::uint32_t>(entry))
+                               showDetails(c);
                        }});
     return sources;
 }
@@ -402,8 +434,9 @@ std::vector<CommandRow> bookingCommandRows(const StockCommandContext& c) {
                        stepCostCentre(c.costCentres, -1);
                        rebuildCostPage(c, kCostDetailsView);
                    }),
-        row(cmd::kBook, {kDemandView, kConsumptionView},
+        row(cmd::kBook, {kDemandView, kConsumptionView, kEditConsumptionView},
             [c] {
+                if (c.window.currentView() == kEditConsumptionView) return bookConsumptionHere(c);
                 const BookingKind kind = kindOfView(c.window.currentView());
                 const DocumentRef current = c.session.currentRef(bookingFileOf(kind));
                 const bool booked = kind == BookingKind::Demand

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "base/command_table.h"
@@ -17,21 +19,33 @@ namespace kvx {
 struct StockCommandContext;
 class CostCentres;
 
+// The gross and net sums over every document of a booking file (thousandths), as its list was filled last.
+struct BookingListTotals {
+    std::int64_t gross = 0;
+    std::int64_t net = 0;
+};
+
 // What the booking views keep between commands: the pages of the painted views (calculation list, cost
-// reports, management list, stock value) and the position cursor of each document view.
+// reports, management list, stock value), the position cursor of each document view and the totals of the
+// demand and consumption lists for the status line.
 struct BookingViews {
     std::map<int, TextPage> pages;
     std::map<int, std::vector<int>> entryCentres;  // views 9 and 14: the cost centre of each row
     std::size_t demandCursor = 0;
     std::size_t consumptionCursor = 0;
     std::size_t calculationCursor = 0;
+    BookingListTotals demandTotals;
+    BookingListTotals consumptionTotals;
 };
 
 std::vector<CommandRow> bookingCommandRows(const StockCommandContext& context);
 // The painted views whose pages the booking commands keep (9, 13, 14, 15, 17, 24).
 std::vector<PaintedViewSource> bookingPaintedViews(const StockCommandContext& context);
-// The demand and consumption lists' content (views 10 and 12).
-ListContent bookingListContent(StockSession& session, const CostCentres& centres, int kind);
+// The demand and consumption lists' content (views 10 and 12); their totals are kept in `views`.
+ListContent bookingListContent(StockSession& session, const CostCentres& centres, BookingViews& views, int kind);
+// The status line of the demand list (view 10) or the consumption list (view 12): the totals of its last fill,
+// "Summe Brutto: <gross> €  Netto: <net> €"; nothing for any other view.
+std::optional<std::string> bookingTotalsStatus(const BookingViews& views, int view);
 std::vector<ListColumn> bookingListColumnsOf(int kind);
 // A click on a row of the demand or consumption list: that document becomes current; a double click opens it.
 void onBookingRow(const StockCommandContext& context, int kind, std::uint32_t document, bool open);

@@ -2,6 +2,7 @@
 #include "app/script/script_session.h"
 
 #include <QDir>
+#include <QFile>
 #include <algorithm>
 
 #include "app/ui/tfzgwwindow.h"
@@ -172,7 +173,43 @@ void ScriptSession::runAction(const Step& step) {
     if (!ok) throw ScriptFailure(QStringLiteral("line %1: %2").arg(step.line).arg(error).toStdString());
 }
 
+// The bytes of a file, line by line: a line ends after each LF; CR, LF, tab and every byte outside printable
+// ASCII are written as \r, \n, \t and \xNN, a backslash as \\, so that the transcript shows the file exactly.
+static QStringList fileBytesLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {QStringLiteral("file %1: cannot be read").arg(path)};
+    const QByteArray bytes = file.readAll();
+    QStringList lines{QStringLiteral("file %1, %2 bytes").arg(path).arg(bytes.size())};
+    QString line;
+    for (const char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b == '\r') {
+            line += QStringLiteral("\\r");
+        } else if (b == '\n') {
+            line += QStringLiteral("\\n");
+        } else if (b == '\t') {
+            line += QStringLiteral("\\t");
+        } else if (b == '\\') {
+            line += QStringLiteral("\\\\");
+        } else if (b < 0x20 || b > 0x7E) {
+            line += QStringLiteral("\\x%1").arg(b, 2, 16, QLatin1Char('0'));
+        } else {
+            line += QLatin1Char(static_cast<char>(b));
+        }
+        if (b == '\n') {
+            lines.push_back(QStringLiteral("| ") + line);
+            line.clear();
+        }
+    }
+    if (!line.isEmpty()) lines.push_back(QStringLiteral("| ") + line);
+    return lines;
+}
+
 void ScriptSession::show(const QString& what) {
+    if (what.startsWith(QStringLiteral("file "))) {
+        for (const QString& line : fileBytesLines(what.mid(5))) say(QStringLiteral("  ") + line);
+        return;
+    }
     if (what.startsWith(QStringLiteral("record "))) {
         const QStringList words = what.split(QLatin1Char(' '));
         for (const QString& line : m_window->describeRecord(words.value(1), words.value(2).toUInt()))

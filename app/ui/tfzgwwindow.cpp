@@ -185,9 +185,11 @@ void tfzgwwindow::refreshStatusPanels() {
     const SettingsRecord& s = m_app->settings;
     m_panels[0]->setText(QString::fromStdString(cp1252ToUtf8(s.statusFilterAbbreviations())));
     m_panels[1]->setText(s.netPrices() ? QStringLiteral("Netto") : QStringLiteral("Brutto"));
-    // The orders list shows the totals over all orders instead of the search selection.
-    const std::string panel3 = viewNumber() == kOrdersView && m_dispatcher ? m_dispatcher->ordersStatus()
-                                                                           : m_app->search.state.selectionStatus;
+    // The orders, demand and consumption lists show the totals over all their documents instead of the search
+    // selection.
+    std::optional<std::string> totals;
+    if (m_dispatcher) totals = m_dispatcher->totalsStatus(viewNumber());
+    const std::string panel3 = totals ? *totals : m_app->search.state.selectionStatus;
     m_panels[3]->setText(QString::fromStdString(panel3));
 }
 
@@ -311,12 +313,14 @@ void tfzgwwindow::portEnterView(int view, int menu, const std::string& title) {
     setHelpContext(helpContextOfView(view));
     rebuildMenu();
     hideListControl();
+    refreshStatusPanels();  // a list's totals belong to its own view
 }
 
 bool tfzgwwindow::portLeaveView() {
     if (!TKowindow::leaveView()) return false;
     setHelpContext(helpContextOfView(viewNumber()));
     rebuildMenu();
+    refreshStatusPanels();
     return true;
 }
 

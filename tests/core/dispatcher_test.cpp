@@ -666,6 +666,106 @@ TEST_F(DispatcherTest, DemandFromListToMyArticles) {
     EXPECT_EQ(app().stock.readMyArticle(0)->demand, 0);
 }
 
+// A consumption booked from its document view: a cancelled date keeps the view, a booking returns to the
+// consumption list; the lists' totals reach the status line.
+TEST_F(DispatcherTest, ConsumptionBookedFromItsDocumentView) {
+    setStockMode(true);
+    ASSERT_TRUE(app().stock.open().empty());
+    app().stock.loadCurrentDocuments(0);
+    window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
+    dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
+    ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord& r) {
+                      r.stock = 3;
+                      r.minimumStock = 4;
+                      return true;
+                  }}};
+    dispatcher.dispatch(126);
+    ASSERT_EQ(app().stock.myArticleCount(), 1u);
+    window.levels = {{1, 401, ""}, {4, 405, "Meine Artikel"}};
+    EXPECT_EQ(dispatcher.totalsStatus(4), std::nullopt);
+
+    dispatcher.dispatch(161);
+    ASSERT_EQ(window.currentView(), 12);
+    ui.answers = {true};
+    dispatcher.dispatch(124);
+    ASSERT_EQ(app().stock.documentCount(BookingFile::Consumption), 1u);
+    dispatcher.dispatch(157);
+    ASSERT_EQ(window.currentView(), 11);
+    ui.answers = {std::int32_t{5}};
+    dispatcher.dispatch(124);
+
+    ui.answers = {test::Cancel{}};
+    dispatcher.dispatch(154);
+    EXPECT_EQ(window.currentView(), 11);
+    std::optional<BookingDocument> doc = app().stock.readDocument(BookingFile::Consumption, 0);
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(doc->status, 0);
+    EXPECT_EQ(doc->positionCount, 1);  // written when the booking began
+    EXPECT_EQ(app().stock.readMyArticle(0)->stock, 3);
+
+    ui.log.clear();
+    ui.answers = {std::int32_t{encodeDate({2026, 12, 8})}};
+    dispatcher.dispatch(154);
+    EXPECT_EQ(ui.log.back(), "info: Verbrauch gebucht");
+    EXPECT_EQ(window.currentView(), 12);
+    EXPECT_EQ(window.listKind, kConsumptionList);
+    EXPECT_TRUE(dispatcher.refill().pending(kConsumptionList));
+    const std::optional<MyArticleRecord> after = app().stock.readMyArticle(0);
+    ASSERT_TRUE(after);
+    EXPECT_EQ(after->stock, -2);
+    EXPECT_EQ(after->cumulativeConsumption, 5);
+    EXPECT_GE(after->quantityToOrder, 6);  // minimum stock 4 and the 2 missing pieces
+    doc = app().stock.readDocument(BookingFile::Consumption, 0);
+    EXPECT_EQ(doc->status, 2);
+    EXPECT_EQ(doc->eventDate, encodeDate({2026, 12, 8}));
+    ASSERT_GT(doc->grossOrdered, 0);
+
+    // The consumption list's totals after its fill; a booked document is refused in the list.
+    dispatcher.idleFill();
+    EXPECT_EQ(dispatcher.totalsStatus(12),
+              "Summe Brutto: " + formatMoney(doc->grossOrdered) + " €  Netto: " + formatMoney(doc->netOrdered) + " €");
+    EXPECT_EQ(dispatcher.totalsStatus(10), "Summe Brutto: 0.00 €  Netto: 0.00 €");
+    ui.log.clear();
+    dispatcher.dispatch(154);
+    EXPECT_EQ(ui.log, std::vector<std::string>{"info: Verbrauch bereits gebucht"});
+    // 154 in the demand document view stays a refusal of the view.
+    window.levels.push_back({8, 412, ""});
+    window.log.clear();
+    dispatcher.dispatch(154);
+    EXPECT_EQ(window.log, std::vector<std::string>{kNotImplemented});
+}
+
+// A double click on an entry of the calculation list makes it current and shows its details; a single
+// click only selects it.
+TEST_F(DispatcherTest, DoubleClickOnACalculationShowsItsDetails) {
+    setStockMode(true);
+    ASSERT_TRUE(app().stock.open().empty());
+    app().stock.loadCurrentDocuments(0);
+    window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
+    dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
+    ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord&) { return true; }}};
+    dispatcher.dispatch(126);
+    window.levels = {{1, 401, ""}, {4, 405, "Meine Artikel"}};
+    app().costCentres.setActive(0, true, app().settings);
+    dispatcher.dispatch(138);
+    ASSERT_EQ(window.currentView(), 17);
+    for (int i = 0; i < 2; ++i) {
+        ui.answers = {true, std::int32_t{0}};
+        dispatcher.dispatch(124);
+    }
+    ASSERT_EQ(app().stock.documentCount(BookingFile::Calculations), 2u);
+    ASSERT_EQ(app().stock.current(BookingFile::Calculations).number, 1u);
+
+    window.log.clear();
+    EXPECT_TRUE(dispatcher.onPaintedLine(3, false));
+    EXPECT_EQ(app().stock.current(BookingFile::Calculations).number, 1u);
+    EXPECT_TRUE(window.log.empty());
+    EXPECT_TRUE(dispatcher.onPaintedLine(2, true));
+    EXPECT_EQ(window.log, std::vector<std::string>{"info Kalkulation"});
+    EXPECT_EQ(window.info.type, kInfoCalculation);
+    EXPECT_EQ(app().stock.current(BookingFile::Calculations).number, 0u);
+}
+
 TEST_F(DispatcherTest, OrderFromTheCatalogueBookedOutAndReceived) {
     setStockMode(true);
     ASSERT_TRUE(app().stock.open().empty());
