@@ -169,9 +169,12 @@ std::vector<CommandRow> orderCommandRows(const StockCommandContext& context) {
                  }),
         stockRow(cmd::kOrdersFilter, {kOrdersView},
                  [r] {
-                     if (chooseOrdersCostCentre(r->c.ui, r->state.costCentreCount ? r->state.costCentreCount() : 0,
-                                                r->state.costCentre))
-                         r->ordersChanged();
+                     if (!chooseOrdersCostCentre(r->c.ui, r->state.costCentreCount ? r->state.costCentreCount() : 0,
+                                                 r->state.costCentre))
+                         return;
+                     // A chosen cost centre is also the one the cost details start from; 0 (all) leaves that.
+                     if (r->state.costCentre != 0) r->c.costCentres.select(r->state.costCentre);
+                     r->ordersChanged();
                  }),
         anyModeRow(cmd::kNew, {kOrdersView, kOrderDocumentView},
                    [r] {

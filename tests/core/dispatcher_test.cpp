@@ -735,6 +735,33 @@ TEST_F(DispatcherTest, ConsumptionBookedFromItsDocumentView) {
     EXPECT_EQ(window.log, std::vector<std::string>{kNotImplemented});
 }
 
+// The orders list's "Auswahl" also chooses the cost centre the cost details start from; 0 (all) keeps it.
+TEST_F(DispatcherTest, OrdersSelectionChoosesTheCostCentreOfTheDetails) {
+    setStockMode(true);
+    ASSERT_TRUE(app().stock.open().empty());
+    app().stock.loadCurrentDocuments(0);
+    window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
+    dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
+    ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord&) { return true; }}};
+    dispatcher.dispatch(126);
+    window.levels = {{1, 401, ""}, {4, 405, "Meine Artikel"}};
+    dispatcher.dispatch(150);
+    ASSERT_EQ(window.currentView(), 6);
+    ASSERT_EQ(app().costCentres.selected(), 0);
+    ui.answers = {std::int32_t{3}};
+    dispatcher.dispatch(241);
+    EXPECT_EQ(app().costCentres.selected(), 3);
+    ui.answers = {std::int32_t{0}};
+    dispatcher.dispatch(241);
+    EXPECT_EQ(app().costCentres.selected(), 3);
+    window.levels = {{1, 401, ""}, {4, 405, "Meine Artikel"}};
+    dispatcher.dispatch(163);
+    ASSERT_EQ(window.currentView(), 13);
+    const std::vector<std::string> lines = textFileLines(dispatcher.pageOfView(13));
+    ASSERT_FALSE(lines.empty());
+    EXPECT_NE(lines[0].find("Kostenstelle 3 Projekt3"), std::string::npos) << lines[0];
+}
+
 // A double click on an entry of the calculation list makes it current and shows its details; a single
 // click only selects it.
 TEST_F(DispatcherTest, DoubleClickOnACalculationShowsItsDetails) {
