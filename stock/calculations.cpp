@@ -11,10 +11,12 @@ namespace kvx {
 
 namespace {
 
+// The sums are as wide as in the demand and consumption lists: at 7 the titles and any amount from
+// 10000.00 on would run into the column before them.
 const std::vector<ListColumn>& listColumns() {
     static const std::vector<ListColumn> columns = {
         {"Nr", 10, false},       {"Erst-Dat", 10, false}, {"Kostenstelle", 12, false}, {"Positionen", 12, true},
-        {"Stückzahl", 12, true}, {"GesBrutto", 7, true},  {"GesNetto", 7, true}};
+        {"Stückzahl", 12, true}, {"GesBrutto", 10, true}, {"GesNetto", 10, true}};
     return columns;
 }
 

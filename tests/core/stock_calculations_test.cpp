@@ -123,8 +123,10 @@ TEST(Calculations, PieceCountCostCentreAndNew) {
     EXPECT_EQ(f.calc.document.pieceCount, 1);
     const std::vector<std::string> lines = textFileLines(calculationListPage(f.s, f.w.centres, f.calc.number));
     ASSERT_EQ(lines.size(), 3u);
-    // Nr 10 and Erst-Dat 10 left, Kostenstelle 12 left, Positionen and Stückzahl 12, the sums 7.
-    EXPECT_EQ(lines[1], " 1         01.11.26  8 Projekt8            2           4   9.00   0.00");
+    // Nr 10 and Erst-Dat 10 left, Kostenstelle 12 left, Positionen and Stückzahl 12, the sums 10, so that
+    // neither the titles nor five-digit amounts run into each other.
+    EXPECT_EQ(lines[0], " Nr        Erst-Dat  Kostenstell  Positionen   Stückzahl GesBrutto  GesNetto");
+    EXPECT_EQ(lines[1], " 1         01.11.26  8 Projekt8            2           4      9.00      0.00");
     EXPECT_EQ(calculationAtLine(f.s, 3), 1u);
     EXPECT_FALSE(calculationAtLine(f.s, 1));
 }
