@@ -13,17 +13,12 @@ CommandRow stock(int number, std::vector<int> views = {}) {
     return {number, true, std::move(views), std::nullopt, {}};
 }
 
-CommandRow anyMode(int number, std::vector<int> views, std::optional<std::vector<int>> simpleModeViews = {}) {
-    return {number, false, std::move(views), std::move(simpleModeViews), {}};
-}
-
 }  // namespace
 
 std::vector<CommandRow> pendingCommandRows() {
     return {
         // Booking a consumption from its document view comes with the consumption page.
         stock(cmd::kBook, {11}),
-        anyMode(cmd::kDeletePosition, {21}),
     };
 }
 

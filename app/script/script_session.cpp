@@ -2,6 +2,7 @@
 #include "app/script/script_session.h"
 
 #include <QDir>
+#include <QFile>
 #include <algorithm>
 
 #include "app/ui/tfzgwwindow.h"
@@ -173,6 +174,10 @@ void ScriptSession::runAction(const Step& step) {
 }
 
 void ScriptSession::show(const QString& what) {
+    if (what.startsWith(QStringLiteral("file "))) {
+        showFileBytes(what.mid(5));
+        return;
+    }
     if (what.startsWith(QStringLiteral("record "))) {
         const QStringList words = what.split(QLatin1Char(' '));
         for (const QString& line : m_window->describeRecord(words.value(1), words.value(2).toUInt()))
@@ -186,6 +191,34 @@ void ScriptSession::show(const QString& what) {
             throw ScriptFailure((QStringLiteral("nothing to show for '") + part + QStringLiteral("'")).toStdString());
         for (const QString& line : lines) say(QStringLiteral("  ") + line);
     }
+}
+
+void ScriptSession::showFileBytes(const QString& path) {
+    // Relative paths are taken from the program directory, the working directory of the run.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        say(QStringLiteral("  file %1 cannot be read: %2").arg(path, file.errorString()));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    say(QStringLiteral("  file %1, %2 bytes").arg(path).arg(bytes.size()));
+    // Line ends are shown as <CR> and <LF>; other control bytes, bytes above 127 and "<" itself as <XX>, so
+    // that the encoding of the file shows and nothing is ambiguous.
+    QString line;
+    for (const char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b == '\r') {
+            line += QStringLiteral("<CR>");
+        } else if (b == '\n') {
+            say(QStringLiteral("  | ") + line + QStringLiteral("<LF>"));
+            line.clear();
+        } else if (b < 0x20 || b >= 0x7F || b == '<') {
+            line += QStringLiteral("<%1>").arg(b, 2, 16, QLatin1Char('0')).toUpper();
+        } else {
+            line += QLatin1Char(static_cast<char>(b));
+        }
+    }
+    if (!line.isEmpty()) say(QStringLiteral("  | ") + line);
 }
 
 void ScriptSession::applyDialogOps(Tkodialog& dialog, const Step& answer) {

@@ -51,6 +51,8 @@ class ScriptSession final : public ModalRunner {
     Step takeAnswer(StepKind kind, const QString& request);
     void say(const QString& line);
     void show(const QString& what);
+    // "show file PATH": the bytes of a file, line by line, with the line ends visible.
+    void showFileBytes(const QString& path);
     void applyDialogOps(Tkodialog& dialog, const Step& answer);
 
     QTextStream& m_out;

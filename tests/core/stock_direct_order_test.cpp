@@ -1,5 +1,5 @@
-// The direct order of the simple mode: loading it (initialised when unreadable), ordering a catalogue article
-// with the question and the quantity input, opening the form, resetting it and writing it back; its
+// The direct order of the simple mode: loading it (initialised when unreadable, dated and flagged), ordering a
+// catalogue article with the question and the quantity input, opening the form, resetting it and writing it back; its
 // positions name catalogue articles and are never renumbered.
 #include "stock/direct_order.h"
 
@@ -30,6 +30,7 @@ TEST(DirectOrder, LoadedOrInitialised) {
         {"missing", "", 0, kToday},
         {"torn", std::string(100, 'x'), 0, kToday},
         {"stored without its flag", std::string(b.begin(), b.end()), 1, 1261101},
+        {"emptied (all zeros)", std::string(BookingDocument::kSize, '\0'), 0, kToday},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -40,7 +41,7 @@ TEST(DirectOrder, LoadedOrInitialised) {
         EXPECT_EQ(w.direct.directOrder, 1);
         EXPECT_EQ(w.direct.validPositions(), row.positions);
         EXPECT_EQ(w.direct.createdDate, row.created);
-        EXPECT_EQ(w.direct.textFile, "texte/Bestell1.txt");
+        EXPECT_EQ(w.direct.textFile, "") << "named at its first save";
     }
 }
 
