@@ -1,22 +1,13 @@
 // Command rules of the commands without an operation yet.
 #include "app/pending_command_rows.h"
 
-#include "base/command_numbers.h"
-
 namespace kvx {
 
-namespace {
-
-CommandRow anyMode(int number, std::vector<int> views, std::optional<std::vector<int>> simpleModeViews = {}) {
-    return {number, false, std::move(views), std::move(simpleModeViews), {}};
-}
-
-}  // namespace
-
+// Every command of the menus has its operation now. A command put into the menus before its operation is
+// built gets its rule here ({number, stock-only, views, simple-mode views} without a handler), so that it is
+// refused in the right views and modes until then.
 std::vector<CommandRow> pendingCommandRows() {
-    return {
-        anyMode(cmd::kDeletePosition, {21}),
-    };
+    return {};
 }
 
 }  // namespace kvx

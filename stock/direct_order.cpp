@@ -1,30 +1,11 @@
 // The direct order of the simple mode.
 #include "stock/direct_order.h"
 
-#include "base/io_error.h"
-#include "base/short_string.h"
-
 namespace kvx {
 
 BookingDocument freshDirectOrder(const Clock& clock) {
     BookingDocument d = BookingDocument::initialised(clock.todayNumber());
     d.directOrder = 1;
-    return d;
-}
-
-BookingDocument loadDirectOrder(StockSession& session, const SettingsRecord& settings, const Clock& clock) {
-    std::optional<BookingDocument> read;
-    try {
-        read = session.readDocument(BookingFile::DirectOrder, 0);
-    } catch (const IoError&) {
-        // An unreadable direct order starts afresh, as a missing one does.
-        read.reset();
-    }
-    BookingDocument d = read ? *read : freshDirectOrder(clock);
-    d.directOrder = 1;
-    std::string folder = settings.textFolder();
-    if (!folder.empty() && folder.back() != '/') folder += '/';
-    d.textFile = cutText(folder + "Bestell1.txt", BookingDocument::kTextFileCapacity);
     return d;
 }
 

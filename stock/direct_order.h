@@ -9,9 +9,9 @@
 
 namespace kvx {
 
-// Start-up: document 0 of dirbest.dat, or an initialised one when it cannot be read; the direct-order flag
-// set and the text file name the text folder + "Bestell1.txt".
-BookingDocument loadDirectOrder(StockSession& session, const SettingsRecord& settings, const Clock& clock);
+// The session reads it at start-up (StockSession::loadCurrentDocuments): document 0 of dirbest.dat, or an empty
+// one created today when that cannot be read. Its text file name is chosen at its first save.
+
 // An empty direct order created today.
 BookingDocument freshDirectOrder(const Clock& clock);
 

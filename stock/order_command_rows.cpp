@@ -257,8 +257,15 @@ std::vector<CommandRow> orderCommandRows(const StockCommandContext& context) {
                  r->repaintOrderDocument();
              }
          }},
-        anyModeRow(cmd::kDeletePosition, {kOrderDocumentView},
+        anyModeRow(cmd::kDeletePosition, {kOrderDocumentView, kEditDirectOrderView},
                    [r] {
+                       if (r->c.window.currentView() == kEditDirectOrderView) {
+                           // Marked changed; written back with the other edits when the view is left.
+                           const DocumentRef d = r->direct();
+                           if (d.document.validPositions() > 0 && deleteOrderPosition(r->c.ui, d, r->state.position))
+                               r->showDirectEdit();
+                           return;
+                       }
                        if (r->current().document.validPositions() == 0) return;
                        if (deleteOrderPosition(r->c.ui, r->current(), r->state.position)) r->repaintOrderDocument();
                    }),

@@ -181,7 +181,11 @@ std::optional<BookingDocument> StockSession::readDocument(BookingFile file, std:
     StockFile& f = m_bookings[index(file)];
     if (!f.file || n >= f.count) return std::nullopt;
     BookingDocument d = BookingDocument::decode(readRecord(f, n));
-    if (file == BookingFile::Orders && d.createdDate == 0) d.createdDate = m_clock.todayNumber();
+    // A document without a creation date (an emptied direct order, an order of an older file) counts from today.
+    if ((file == BookingFile::Orders || file == BookingFile::DirectOrder) && d.createdDate == 0)
+        d.createdDate = m_clock.todayNumber();
+    // The direct order's file holds nothing else: its flag keeps it out of bestell.dat whatever the record says.
+    if (file == BookingFile::DirectOrder) d.directOrder = 1;
     return d;
 }
 
@@ -408,7 +412,8 @@ StockWriteResult StockSession::deleteUserFiles() {
     m_currentMyArticle = 0;
     // The direct order stays current: emptied, as the file now holds it.
     CurrentDocument& direct = m_current[index(BookingFile::DirectOrder)];
-    direct.document = BookingDocument::decode(empty);
+    direct.document = BookingDocument::initialised(m_clock.todayNumber());
+    direct.document.directOrder = 1;
     direct.loaded = true;
     if (m_settings.currentOrder() != 0) {
         m_settings.setCurrentOrder(0);
@@ -481,9 +486,19 @@ void StockSession::loadCurrentDocuments(std::uint32_t currentOrder) {
         order.loaded = true;
     }
     CurrentDocument& direct = m_current[index(BookingFile::DirectOrder)];
-    // A missing direct order is an empty one; it reaches the file only when it is changed.
-    direct.document =
-        readDocument(BookingFile::DirectOrder, 0).value_or(BookingDocument::decode(Bytes(BookingDocument::kSize, 0)));
+    // A missing or unreadable direct order is an empty one created today; it reaches the file only when it is
+    // changed.
+    std::optional<BookingDocument> read;
+    try {
+        read = readDocument(BookingFile::DirectOrder, 0);
+    } catch (const IoError&) {
+        read.reset();
+    }
+    if (!read) {
+        read = BookingDocument::initialised(m_clock.todayNumber());
+        read->directOrder = 1;
+    }
+    direct.document = *read;
     direct.loaded = isOpen(BookingFile::DirectOrder);
 }
 

@@ -152,6 +152,12 @@ std::optional<std::vector<Step>> parseScript(const QString& source, QString& err
             error = QStringLiteral("line %1: restart or restart YYYY-MM-DD").arg(number);
             return std::nullopt;
         }
+        if (step.kind == StepKind::Show &&
+            (rest == QStringLiteral("file") || rest.startsWith(QStringLiteral("file "))) &&
+            rest.mid(5).trimmed().isEmpty()) {
+            error = QStringLiteral("line %1: show file PATH").arg(number);
+            return std::nullopt;
+        }
         if (step.kind == StepKind::Show && rest.startsWith(QStringLiteral("record")) &&
             !QRegularExpression(QStringLiteral("^record [a-z]+\\.dat \\d+$")).match(rest).hasMatch()) {
             error = QStringLiteral("line %1: show record FILE N").arg(number);

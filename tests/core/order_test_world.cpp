@@ -9,20 +9,9 @@ namespace kvx::test {
 
 namespace {
 
-template <typename Records>
-std::string fileOf(const Records& records) {
-    std::string s;
-    for (const auto& r : records) {
-        const Bytes b = r.encode();
-        s.append(b.begin(), b.end());
-    }
-    return s;
-}
-
-}  // namespace
-
-OrderWorld::OrderWorld() {
-    SmallCatalogue c = smallCatalogue();
+// Article 2 with the breaks 1/10/100 at 5.00/4.00/3.00, article 3 priced per hundred, article 4 with a
+// 24-character name, article 5 with VAT key 2, article 6 sold from 25 pieces, 60 more like article 1.
+void growForOrders(SmallCatalogue& c) {
     CatalogueArticle& staffel = c.articles[2];
     staffel.quantities = {1, 10, 100, 0, 0, 0};
     staffel.prices = {500, 400, 300, 0, 0, 0};
@@ -38,19 +27,16 @@ OrderWorld::OrderWorld() {
         a.kurzbez[0] = "ART" + std::to_string(i);
         c.articles.push_back(a);
     }
-    ram.put("whg.dat", fileOf(c.mains));
-    ram.put("wog.dat", fileOf(c.uppers));
-    ram.put("wgg.dat", fileOf(c.products));
-    ram.put("art.dat", fileOf(c.articles));
-    EXPECT_TRUE(catalogue.load(ram));
+}
+
+}  // namespace
+
+OrderWorld::OrderWorld() : StockWorld(growForOrders) {
     settings.setStockMode(true);
 }
 
 MyArticleRecord OrderWorld::record(const StockArticle& a) const {
-    MyArticleRecord r = makeMyArticleRecord(a.article, catalogue.articles().readWorkingCopy(a.article));
-    r.stock = a.stock;
-    r.minimumStock = a.minimumStock;
-    r.demand = a.demand;
+    MyArticleRecord r = StockWorld::record(a.article, a.stock, a.demand, a.minimumStock);
     r.onOrder = a.onOrder;
     updateQuantityToOrder(r);
     return r;
@@ -59,11 +45,7 @@ MyArticleRecord OrderWorld::record(const StockArticle& a) const {
 void OrderWorld::putMyArticles(const std::vector<StockArticle>& articles) {
     std::vector<MyArticleRecord> records;
     for (const StockArticle& a : articles) records.push_back(record(a));
-    ram.put("meinart/artikel.dat", fileOf(records));
-}
-
-void OrderWorld::putOrders(const std::vector<BookingDocument>& orders) {
-    ram.put("meinart/bestell.dat", fileOf(orders));
+    StockWorld::putMyArticles(records);
 }
 
 BookingDocument OrderWorld::orderOf(const std::vector<std::pair<std::uint16_t, std::uint16_t>>& positions,
@@ -96,15 +78,8 @@ void OrderWorld::open(bool withFaults) {
     EXPECT_EQ(session->open(), std::vector<std::string>{});
     OrderContext c = context();
     EXPECT_TRUE(makeLastOrderCurrent(c, ref()));
-    direct = loadDirectOrder(*session, settings, clock);
-}
-
-std::map<std::string, std::string> OrderWorld::snapshot() {
-    std::map<std::string, std::string> s;
-    for (const char* f : {"meinart/artikel.dat", "meinart/bestell.dat", "dirbest.dat"})
-        s[f] = ram.exists(f) ? ram.get(f) : "<none>";
-    s["journal"] = ram.exists("meinart/journal.dat") ? "<left>" : "";
-    return s;
+    session->loadCurrentDocuments(0);
+    direct = session->currentRef(BookingFile::DirectOrder).document;
 }
 
 }  // namespace kvx::test

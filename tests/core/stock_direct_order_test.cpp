@@ -1,10 +1,11 @@
-// The direct order of the simple mode: loading it (initialised when unreadable), ordering a catalogue article
-// with the question and the quantity input, opening the form, resetting it and writing it back; its
+// The direct order of the simple mode: loading it (initialised when unreadable, dated and flagged), ordering a
+// catalogue article with the question and the quantity input, opening the form, resetting it and writing it back; its
 // positions name catalogue articles and are never renumbered.
 #include "stock/direct_order.h"
 
 #include <gtest/gtest.h>
 
+#include "stock/order_form.h"
 #include "tests/core/order_test_world.h"
 
 namespace kvx {
@@ -30,6 +31,7 @@ TEST(DirectOrder, LoadedOrInitialised) {
         {"missing", "", 0, kToday},
         {"torn", std::string(100, 'x'), 0, kToday},
         {"stored without its flag", std::string(b.begin(), b.end()), 1, 1261101},
+        {"emptied (all zeros)", std::string(BookingDocument::kSize, '\0'), 0, kToday},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -40,7 +42,7 @@ TEST(DirectOrder, LoadedOrInitialised) {
         EXPECT_EQ(w.direct.directOrder, 1);
         EXPECT_EQ(w.direct.validPositions(), row.positions);
         EXPECT_EQ(w.direct.createdDate, row.created);
-        EXPECT_EQ(w.direct.textFile, "texte/Bestell1.txt");
+        EXPECT_EQ(w.direct.textFile, "") << "named at its first save";
     }
 }
 
@@ -133,6 +135,32 @@ TEST(DirectOrder, OpenedResetAndWrittenBack) {
     EXPECT_EQ(w.direct, fresh);
     EXPECT_FALSE(w.directChanged);
     EXPECT_EQ(w.session->readDocument(BookingFile::DirectOrder, 0), fresh);
+}
+
+// An emptied dirbest.dat holds no direct-order flag: saving the order read from it as text must name it as the
+// direct order and leave bestell.dat alone, not write it over the first order.
+TEST(DirectOrder, EmptiedFileSavedAsTextOnlyAsTheDirectOrder) {
+    OrderWorld w;
+    w.settings.setStockMode(false);
+    w.settings.setText(SettingsRecord::kTextFolder, 120, "texte/");
+    w.putMyArticles({{1}});
+    w.putOrders({w.orderOf({{0, 3}})});
+    w.ram.put("dirbest.dat", std::string(BookingDocument::kSize, '\0'));
+    w.open();
+    const std::string orders = w.ram.get("meinart/bestell.dat");
+    OrderContext c = w.context();
+    w.ui.answers = {true, std::int32_t{5}, std::string("Bestell1.TXT")};
+    ASSERT_TRUE(orderArticleDirectly(c, w.catalogue, w.directRef(), 2));
+    ASSERT_TRUE(saveOrderText(c, w.ram, w.directRef()));
+    EXPECT_EQ(w.ui.lastFileRequest.path, "texte/Bestell1.TXT");
+    EXPECT_TRUE(w.ram.exists("texte/Bestell1.TXT"));
+    EXPECT_TRUE(w.ram.get("meinart/bestell.dat") == orders) << "bestell.dat was written";
+    ASSERT_TRUE(saveDirectOrder(c, w.directRef()));
+    const std::optional<BookingDocument> stored = w.session->readDocument(BookingFile::DirectOrder, 0);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->textFile, "texte/Bestell1.TXT");
+    EXPECT_EQ(stored->validPositions(), 1u);
+    EXPECT_TRUE(w.ram.get("meinart/bestell.dat") == orders) << "bestell.dat was written";
 }
 
 }  // namespace

@@ -14,24 +14,15 @@ namespace {
 const char* const kFiles[] = {"meinart/artikel.dat",   "meinart/bestell.dat", "meinart/bedarf.dat",
                               "meinart/verbrauch.dat", "meinart/kalku.dat",   "dirbest.dat"};
 
-template <typename Records>
-std::string concat(const Records& records) {
-    std::string s;
-    for (const auto& r : records) {
-        const Bytes b = r.encode();
-        s.append(b.begin(), b.end());
-    }
-    return s;
-}
-
 }  // namespace
 
-StockWorld::StockWorld() {
-    const SmallCatalogue c = smallCatalogue();
-    ram.put("whg.dat", concat(c.mains));
-    ram.put("wog.dat", concat(c.uppers));
-    ram.put("wgg.dat", concat(c.products));
-    ram.put("art.dat", concat(c.articles));
+StockWorld::StockWorld(const std::function<void(SmallCatalogue&)>& adjust) {
+    SmallCatalogue c = smallCatalogue();
+    if (adjust) adjust(c);
+    ram.put("whg.dat", fileOf(c.mains));
+    ram.put("wog.dat", fileOf(c.uppers));
+    ram.put("wgg.dat", fileOf(c.products));
+    ram.put("art.dat", fileOf(c.articles));
     EXPECT_TRUE(catalogue.load(ram));
 }
 
@@ -45,7 +36,7 @@ MyArticleRecord StockWorld::record(ArticleNumber a, int stock, int demand, int m
 }
 
 void StockWorld::putMyArticles(const std::vector<MyArticleRecord>& records) {
-    ram.put("meinart/artikel.dat", concat(records));
+    ram.put("meinart/artikel.dat", fileOf(records));
 }
 
 BookingDocument StockWorld::document(std::uint8_t status, DateNumber offset0, DateNumber offset8,
@@ -71,7 +62,7 @@ BookingDocument StockWorld::document(std::uint8_t status, DateNumber offset0, Da
 void StockWorld::putDocuments(BookingFile file, const std::vector<BookingDocument>& documents) {
     const std::string path =
         file == BookingFile::DirectOrder ? "dirbest.dat" : std::string("meinart/") + bookingFileName(file);
-    ram.put(path, concat(documents));
+    ram.put(path, fileOf(documents));
 }
 
 std::map<std::string, std::string> StockWorld::snapshot() {

@@ -14,6 +14,7 @@
 #include "stock/cost_centres.h"
 #include "stock/stock_session.h"
 #include "tests/support/catalogue_ram_fs.h"
+#include "tests/support/catalogue_test_support.h"
 
 namespace kvx::test {
 
@@ -24,10 +25,21 @@ struct StockWorld {
     FixedClock clock{{2026, 12, 8}, 0};
     CostCentres centres;
 
-    StockWorld();
+    // The small catalogue, changed by `adjust` before it is written (extra articles, price breaks).
+    explicit StockWorld(const std::function<void(SmallCatalogue&)>& adjust = {});
     // The My Articles record of catalogue article a (1..9 of the small catalogue: price 1000 + a, VAT key 1).
     MyArticleRecord record(ArticleNumber a, int stock = 0, int demand = 0, int minimumStock = 0) const;
     void putMyArticles(const std::vector<MyArticleRecord>& records);
+    // Records one after another, as a record file holds them.
+    template <typename Records>
+    static std::string fileOf(const Records& records) {
+        std::string s;
+        for (const auto& r : records) {
+            const Bytes b = r.encode();
+            s.append(b.begin(), b.end());
+        }
+        return s;
+    }
     // A document with positions {record number, quantity, delivered}.
     struct Position {
         std::uint16_t record;

@@ -67,6 +67,8 @@ TEST(ScriptParser, StepsAndBlocks) {
         {"show record artikel.dat 0\nshow view status\n", true},
         {"show record artikel.dat\n", false},
         {"show record artikel.dat erster\n", false},
+        {"show file TEXTE/Bestellung 1.TXT\n", true},
+        {"show file  \n", false},
     };
     for (const Row& r : rows) {
         QString error;
