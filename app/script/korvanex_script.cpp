@@ -19,7 +19,7 @@ namespace {
 int usage() {
     std::fprintf(stderr,
                  "usage: korvanex-script [--program-dir DIR] [--today YYYY-MM-DD] [--time HH:MM:SS] "
-                 "[--print-dir DIR] SCRIPT\n");
+                 "[--print-dir DIR] [--screenshot-dir DIR] SCRIPT\n");
     return 1;
 }
 
@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QString programDir = QDir::currentPath();
     QString printDir;
+    QString screenshotDir;
     QString scriptPath;
     kvx::CalendarDate today{2026, 12, 8};
     int seconds = 9 * 3600;
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
             programDir = args[++i];
         } else if (a == QStringLiteral("--print-dir") && hasValue) {
             printDir = args[++i];
+        } else if (a == QStringLiteral("--screenshot-dir") && hasValue) {
+            screenshotDir = args[++i];
         } else if (a == QStringLiteral("--today") && hasValue) {
             const QStringList p = args[++i].split(QLatin1Char('-'));
             if (p.size() != 3) return usage();
@@ -74,6 +77,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "korvanex-script: %s\n", qPrintable(parseError));
         return 1;
     }
+    // Screenshots go to the folder named, else to the folder the driver was started in (fixed before the
+    // driver moves into the program directory).
+    screenshotDir = QDir(screenshotDir.isEmpty() ? QDir::currentPath() : screenshotDir).absolutePath();
     // Like the program, the driver works inside the program directory.
     programDir = QDir(programDir).absolutePath();
     if (!QDir::setCurrent(programDir)) {
@@ -84,6 +90,7 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     kvx::script::ScriptSession session(out);
     session.setPrintFolder(printDir);
+    session.setScreenshotFolder(screenshotDir);
     kvx::setModalRunner(&session);
     kvx::PosixFileSystem fs;
     kvx::FixedClock clock(today, seconds);

@@ -22,6 +22,7 @@ std::optional<StepKind> actionKind(const QString& word) {
         {QStringLiteral("expect-closed"), StepKind::ExpectClosed},
         {QStringLiteral("restart"), StepKind::Restart},
         {QStringLiteral("note"), StepKind::Note},
+        {QStringLiteral("screenshot"), StepKind::Screenshot},
         {QStringLiteral("answer"), StepKind::Answer},
         {QStringLiteral("file"), StepKind::File},
         {QStringLiteral("print"), StepKind::Print},
@@ -36,6 +37,13 @@ bool parseDialogOp(const QString& line, DialogOp& op, QString& error) {
     const QString verb = line.section(QLatin1Char(' '), 0, 0);
     op.verb = verb;
     if (verb == QStringLiteral("cancel")) return true;
+    if (verb == QStringLiteral("screenshot")) {
+        op.value = line.section(QLatin1Char(' '), 1);
+        const std::optional<ScreenshotTarget> target = parseScreenshotTarget(op.value);
+        if (target && !target->infoForm) return true;
+        error = QStringLiteral("screenshot NAME.png");
+        return false;
+    }
     bool ok = false;
     op.id = line.section(QLatin1Char(' '), 1, 1).toInt(&ok);
     if (!ok) {
@@ -87,6 +95,19 @@ std::optional<FontAnswer> parseFontAnswer(const QString& rest) {
     words.pop_back();
     answer.name = words.join(QLatin1Char(' '));
     return answer;
+}
+
+std::optional<ScreenshotTarget> parseScreenshotTarget(const QString& rest) {
+    ScreenshotTarget target;
+    QString name = rest.trimmed();
+    if (name.startsWith(QStringLiteral("info "))) {
+        target.infoForm = true;
+        name = name.mid(5).trimmed();
+    }
+    static const QRegularExpression kPlainName(QStringLiteral("^[A-Za-z0-9_.-]+\\.png$"));
+    if (!kPlainName.match(name).hasMatch() || name.startsWith(QLatin1Char('.'))) return std::nullopt;
+    target.fileName = name;
+    return target;
 }
 
 std::optional<std::vector<Step>> parseScript(const QString& source, QString& error) {
@@ -156,6 +177,10 @@ std::optional<std::vector<Step>> parseScript(const QString& source, QString& err
             (rest == QStringLiteral("file") || rest.startsWith(QStringLiteral("file "))) &&
             rest.mid(5).trimmed().isEmpty()) {
             error = QStringLiteral("line %1: show file PATH").arg(number);
+            return std::nullopt;
+        }
+        if (step.kind == StepKind::Screenshot && !parseScreenshotTarget(rest)) {
+            error = QStringLiteral("line %1: screenshot [info] NAME.png").arg(number);
             return std::nullopt;
         }
         if (step.kind == StepKind::Show && rest.startsWith(QStringLiteral("record")) &&

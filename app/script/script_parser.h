@@ -28,12 +28,13 @@ enum class StepKind {
     Show,   // view | status | info | menu | all
     Close,  // the window's close button
     ExpectClosed,
-    Restart,  // a fresh program run in the same program directory, optionally on another day (YYYY-MM-DD)
-    Note      // a text copied into the transcript
+    Restart,     // a fresh program run in the same program directory, optionally on another day (YYYY-MM-DD)
+    Screenshot,  // a PNG of the main window, or with `info` of the information form
+    Note         // a text copied into the transcript
 };
 
 // One operation inside a dialog block: set ID TEXT | check ID on|off | select ID INDEX | date ID DD.MM.YYYY |
-// press ID | cancel.
+// screenshot NAME.png | press ID | cancel.
 struct DialogOp {
     QString verb;
     int id = 0;
@@ -57,6 +58,14 @@ struct FontAnswer {
     bool italic = false;
 };
 std::optional<FontAnswer> parseFontAnswer(const QString& rest);
+
+// The argument of a screenshot step: `[info] NAME.png`. The name is a plain file name (no folder part), so a
+// script writes only into the screenshot folder of its run.
+struct ScreenshotTarget {
+    bool infoForm = false;
+    QString fileName;
+};
+std::optional<ScreenshotTarget> parseScreenshotTarget(const QString& rest);
 
 // Parses the whole script; on a syntax error returns nothing and sets `error` ("line N: ...").
 std::optional<std::vector<Step>> parseScript(const QString& source, QString& error);

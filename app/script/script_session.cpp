@@ -1,11 +1,14 @@
 // Script execution and transcript.
 #include "app/script/script_session.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPixmap>
 #include <algorithm>
 
 #include "app/ui/tfzgwwindow.h"
+#include "app/ui/tzusatzform.h"
 #include "framework/tkodialog.h"
 
 namespace kvx::script {
@@ -110,6 +113,8 @@ void ScriptSession::runAction(const Step& step) {
                 return QStringLiteral("expect-closed");
             case StepKind::Restart:
                 return step.text.isEmpty() ? QStringLiteral("restart") : QStringLiteral("restart ") + step.text;
+            case StepKind::Screenshot:
+                return QStringLiteral("screenshot ") + step.text;
             default:
                 return QStringLiteral("note ") + step.text;
         }
@@ -166,6 +171,18 @@ void ScriptSession::runAction(const Step& step) {
             ok = m_window->isClosedForGood();
             if (!ok) error = QStringLiteral("the window is still open");
             break;
+        case StepKind::Screenshot: {
+            const std::optional<ScreenshotTarget> target = parseScreenshotTarget(step.text);
+            QWidget* widget = m_window;
+            if (target && target->infoForm) {
+                auto* info = m_window->findChild<tzusatzform*>();
+                widget = info != nullptr && info->isVisible() ? info : nullptr;
+                if (widget == nullptr) error = QStringLiteral("the information form is not shown");
+            }
+            ok = target && widget != nullptr;
+            if (ok) screenshot(*widget, target->fileName, step.line);
+            break;
+        }
         default:
             break;
     }
@@ -240,6 +257,13 @@ void ScriptSession::applyDialogOps(Tkodialog& dialog, const Step& answer) {
         } else if (op.verb == QStringLiteral("date")) {
             ok = dialog.setControlText(op.id, op.value);
             say(QStringLiteral("    date %1 %2").arg(op.id).arg(op.value));
+        } else if (op.verb == QStringLiteral("screenshot")) {
+            say(QStringLiteral("    screenshot %1").arg(op.value));
+            // A scripted dialog is never shown; it is shown just long enough to be drawn.
+            const bool wasVisible = dialog.isVisible();
+            if (!wasVisible) dialog.show();
+            screenshot(dialog, op.value.trimmed(), answer.line);
+            if (!wasVisible) dialog.hide();
         } else if (op.verb == QStringLiteral("press")) {
             say(QStringLiteral("    press %1").arg(op.id));
             ok = dialog.pressButton(op.id);
@@ -270,6 +294,16 @@ int ScriptSession::runDialog(Tkodialog& dialog) {
     }
     say(QStringLiteral("    result %1").arg(dialog.modalResult()));
     return dialog.modalResult();
+}
+
+void ScriptSession::screenshot(QWidget& widget, const QString& fileName, int line) {
+    QCoreApplication::processEvents();  // pending layouts and paints
+    const QString folder = m_screenshotFolder.isEmpty() ? QDir::currentPath() : m_screenshotFolder;
+    const QString path = QDir(folder).filePath(fileName);
+    // A picture that cannot be written fails the run: a manual built from it would silently show an old one.
+    if (!widget.grab().save(path, "PNG"))
+        throw ScriptFailure(
+            QStringLiteral("line %1: the screenshot %2 cannot be written").arg(line).arg(path).toStdString());
 }
 
 void ScriptSession::showMessage(MessageKind kind, const QString& title, const QString& text) {

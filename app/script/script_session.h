@@ -8,6 +8,8 @@
 #include <functional>
 #include <stdexcept>
 
+class QWidget;
+
 #include "app/script/script_parser.h"
 #include "framework/modal_runner.h"
 
@@ -45,6 +47,8 @@ class ScriptSession final : public ModalRunner {
 
     // Where printed pages go (a PDF file per job inside this folder).
     void setPrintFolder(const QString& folder) { m_printFolder = folder; }
+    // Where screenshot steps write their PNG files.
+    void setScreenshotFolder(const QString& folder) { m_screenshotFolder = folder; }
 
   private:
     void runAction(const Step& step);
@@ -52,11 +56,13 @@ class ScriptSession final : public ModalRunner {
     void say(const QString& line);
     void show(const QString& what);
     void applyDialogOps(Tkodialog& dialog, const Step& answer);
+    void screenshot(QWidget& widget, const QString& fileName, int line);
 
     QTextStream& m_out;
     tfzgwwindow* m_window = nullptr;
     std::deque<Step> m_answers;
     QString m_printFolder;
+    QString m_screenshotFolder;
     int m_printJobs = 0;
 };
 

@@ -69,6 +69,17 @@ TEST(ScriptParser, StepsAndBlocks) {
         {"show record artikel.dat erster\n", false},
         {"show file TEXTE/Bestellung 1.TXT\n", true},
         {"show file  \n", false},
+        // Screenshots: a plain PNG name, written into the screenshot folder and nowhere else.
+        {"screenshot start-page.png\nscreenshot info artikel_1.png\n", true},
+        {"screenshot\n", false},
+        {"screenshot start.jpg\n", false},
+        {"screenshot ../start.png\n", false},
+        {"screenshot /tmp/start.png\n", false},
+        {"screenshot .png\n", false},
+        {"screenshot info\n", false},
+        {"dialog\nscreenshot dialog.png\npress 1\nend\n", true},
+        {"dialog\nscreenshot info dialog.png\npress 1\nend\n", false},  // the form is not the dialog
+        {"dialog\nscreenshot dialog.txt\npress 1\nend\n", false},
     };
     for (const Row& r : rows) {
         QString error;

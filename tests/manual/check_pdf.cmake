@@ -1,0 +1,18 @@
+# The built manual is a PDF with a title page, the contents and at least one page per chapter (one
+# "/Type /Page" object per page; "/Type /Pages" is the page tree, not a page).
+if(NOT EXISTS "${PDF}")
+  message(FATAL_ERROR "${PDF} was not built")
+endif()
+file(READ "${PDF}" head LIMIT 8)
+if(NOT head MATCHES "^%PDF-")
+  message(FATAL_ERROR "${PDF} is no PDF (starts with '${head}')")
+endif()
+file(STRINGS "${PDF}" page_lines REGEX "/Type /Page([^s]|$)")
+list(LENGTH page_lines pages)
+file(GLOB chapters "${CHAPTERS}/*.md")
+list(LENGTH chapters chapter_count)
+math(EXPR least "${chapter_count} + 2")
+if(pages LESS least)
+  message(FATAL_ERROR "${PDF}: ${pages} pages for ${chapter_count} chapters (at least ${least} expected)")
+endif()
+message(STATUS "${PDF}: ${pages} pages, ${chapter_count} chapters")
