@@ -105,6 +105,21 @@ struct Rows {
     DocumentRef formOrder() const { return stockMode() ? current() : direct(); }
 };
 
+// "Pos.+" and "Pos.-" in the order document, the goods receipt and the direct order's edit view.
+void stepPosition(Rows& r, void (*step)(const BookingDocument&, std::size_t&)) {
+    const int view = r.c.window.currentView();
+    if (view == kEditDirectOrderView) {
+        step(r.direct().document, r.state.position);
+        r.showDirectEdit();
+        return;
+    }
+    step(r.current().document, r.state.position);
+    if (view == kGoodsReceiptView)
+        r.showGoodsReceipt();
+    else
+        r.repaintOrderDocument();
+}
+
 CommandRow stockRow(int number, std::vector<int> views, std::function<void()> handler) {
     return {number, true, std::move(views), std::nullopt, std::move(handler)};
 }
@@ -160,6 +175,7 @@ bool leaveOrderView(StockSession& session, UserInterface& ui, OrderViewState& st
 std::vector<CommandRow> orderCommandRows(const StockCommandContext& context) {
     auto r = std::make_shared<Rows>(Rows{context, *context.orders});
     const std::optional<std::vector<int>> sameViews;
+    const std::vector<int> positionViews{kOrderDocumentView, kGoodsReceiptView, kEditDirectOrderView};
     return {
         // ---- the orders list ----
         stockRow(cmd::kOrders, {},
@@ -236,10 +252,7 @@ std::vector<CommandRow> orderCommandRows(const StockCommandContext& context) {
                      checkOrdering(o, r->current());
                  }),
         // ---- positions ----
-        {cmd::kChange,
-         false,
-         {kOrderDocumentView, kGoodsReceiptView, kEditDirectOrderView},
-         sameViews,
+        {cmd::kChange, false, positionViews, sameViews,
          [r] {
              OrderContext o = r->order();
              const int view = r->c.window.currentView();
@@ -269,40 +282,8 @@ std::vector<CommandRow> orderCommandRows(const StockCommandContext& context) {
                        if (r->current().document.validPositions() == 0) return;
                        if (deleteOrderPosition(r->c.ui, r->current(), r->state.position)) r->repaintOrderDocument();
                    }),
-        {cmd::kNext,
-         false,
-         {kOrderDocumentView, kGoodsReceiptView, kEditDirectOrderView},
-         sameViews,
-         [r] {
-             const int view = r->c.window.currentView();
-             if (view == kEditDirectOrderView) {
-                 nextPosition(r->direct().document, r->state.position);
-                 r->showDirectEdit();
-                 return;
-             }
-             nextPosition(r->current().document, r->state.position);
-             if (view == kGoodsReceiptView)
-                 r->showGoodsReceipt();
-             else
-                 r->repaintOrderDocument();
-         }},
-        {cmd::kPrevious,
-         false,
-         {kOrderDocumentView, kGoodsReceiptView, kEditDirectOrderView},
-         sameViews,
-         [r] {
-             const int view = r->c.window.currentView();
-             if (view == kEditDirectOrderView) {
-                 previousPosition(r->direct().document, r->state.position);
-                 r->showDirectEdit();
-                 return;
-             }
-             previousPosition(r->current().document, r->state.position);
-             if (view == kGoodsReceiptView)
-                 r->showGoodsReceipt();
-             else
-                 r->repaintOrderDocument();
-         }},
+        {cmd::kNext, false, positionViews, sameViews, [r] { stepPosition(*r, nextPosition); }},
+        {cmd::kPrevious, false, positionViews, sameViews, [r] { stepPosition(*r, previousPosition); }},
         // ---- bookings ----
         stockRow(cmd::kBookDispatch, {kOrdersView, kOrderDocumentView},
                  [r] {

@@ -95,6 +95,19 @@ class DispatcherTest : public ::testing::Test {
         window.log.clear();
     }
     void setStockMode(bool on) { m_app.settings.setStockMode(on); }
+    // Stock mode with its files open and catalogue article 6 picked in the catalogue view.
+    void pickArticleInStockMode() {
+        setStockMode(true);
+        ASSERT_TRUE(app().stock.open().empty());
+        app().stock.loadCurrentDocuments(0);
+        window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
+        dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
+    }
+    // "Zu meine Artikel" on the picked article, its dialog confirmed unchanged.
+    void addPickedArticle() {
+        ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord&) { return true; }}};
+        dispatcher.dispatch(126);
+    }
     // Everything the user and the window were told, in two lists.
     std::vector<std::string> said() const { return ui.log; }
 
@@ -611,13 +624,8 @@ TEST_F(DispatcherTest, MyArticlesViewFromAddingToDeletingTheUserFiles) {
 // added in the document view, the booking reaching My Articles, the information page of an entry and the
 // clearing of every demand.
 TEST_F(DispatcherTest, DemandFromListToMyArticles) {
-    setStockMode(true);
-    ASSERT_TRUE(app().stock.open().empty());
-    app().stock.loadCurrentDocuments(0);
-    window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
-    dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
-    ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord&) { return true; }}};
-    dispatcher.dispatch(126);
+    ASSERT_NO_FATAL_FAILURE(pickArticleInStockMode());
+    addPickedArticle();
     ASSERT_EQ(app().stock.myArticleCount(), 1u);
     window.levels = {{1, 401, ""}, {4, 405, "Meine Artikel"}};
 
@@ -669,11 +677,7 @@ TEST_F(DispatcherTest, DemandFromListToMyArticles) {
 // A consumption booked from its document view: a cancelled date keeps the view, a booking returns to the
 // consumption list; the lists' totals reach the status line.
 TEST_F(DispatcherTest, ConsumptionBookedFromItsDocumentView) {
-    setStockMode(true);
-    ASSERT_TRUE(app().stock.open().empty());
-    app().stock.loadCurrentDocuments(0);
-    window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
-    dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
+    ASSERT_NO_FATAL_FAILURE(pickArticleInStockMode());
     ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord& r) {
                       r.stock = 3;
                       r.minimumStock = 4;
@@ -737,13 +741,8 @@ TEST_F(DispatcherTest, ConsumptionBookedFromItsDocumentView) {
 
 // The orders list's "Auswahl" also chooses the cost centre the cost details start from; 0 (all) keeps it.
 TEST_F(DispatcherTest, OrdersSelectionChoosesTheCostCentreOfTheDetails) {
-    setStockMode(true);
-    ASSERT_TRUE(app().stock.open().empty());
-    app().stock.loadCurrentDocuments(0);
-    window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
-    dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
-    ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord&) { return true; }}};
-    dispatcher.dispatch(126);
+    ASSERT_NO_FATAL_FAILURE(pickArticleInStockMode());
+    addPickedArticle();
     window.levels = {{1, 401, ""}, {4, 405, "Meine Artikel"}};
     dispatcher.dispatch(150);
     ASSERT_EQ(window.currentView(), 6);
@@ -765,13 +764,8 @@ TEST_F(DispatcherTest, OrdersSelectionChoosesTheCostCentreOfTheDetails) {
 // A double click on an entry of the calculation list makes it current and shows its details; a single
 // click only selects it.
 TEST_F(DispatcherTest, DoubleClickOnACalculationShowsItsDetails) {
-    setStockMode(true);
-    ASSERT_TRUE(app().stock.open().empty());
-    app().stock.loadCurrentDocuments(0);
-    window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
-    dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
-    ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord&) { return true; }}};
-    dispatcher.dispatch(126);
+    ASSERT_NO_FATAL_FAILURE(pickArticleInStockMode());
+    addPickedArticle();
     window.levels = {{1, 401, ""}, {4, 405, "Meine Artikel"}};
     app().costCentres.setActive(0, true, app().settings);
     dispatcher.dispatch(138);
@@ -794,11 +788,7 @@ TEST_F(DispatcherTest, DoubleClickOnACalculationShowsItsDetails) {
 }
 
 TEST_F(DispatcherTest, OrderFromTheCatalogueBookedOutAndReceived) {
-    setStockMode(true);
-    ASSERT_TRUE(app().stock.open().empty());
-    app().stock.loadCurrentDocuments(0);
-    window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
-    dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
+    ASSERT_NO_FATAL_FAILURE(pickArticleInStockMode());
     // The order command in stock mode: into My Articles, a new order, the quantity.
     ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord&) { return true; }}, std::int32_t{10}};
     dispatcher.dispatch(181);
@@ -835,11 +825,7 @@ TEST_F(DispatcherTest, OrderFromTheCatalogueBookedOutAndReceived) {
 }
 
 TEST_F(DispatcherTest, AnUnbookedGoodsReceiptKeepsItsViewUntilConfirmed) {
-    setStockMode(true);
-    ASSERT_TRUE(app().stock.open().empty());
-    app().stock.loadCurrentDocuments(0);
-    window.levels = {{1, 401, ""}, {3, 402, "Artikel-Liste"}};
-    dispatcher.onListRow(kCatalogueList, 6, RowClick::Click);
+    ASSERT_NO_FATAL_FAILURE(pickArticleInStockMode());
     ui.answers = {true, test::EntryDialogAnswer{[](MyArticleRecord&) { return true; }}, std::int32_t{10}};
     dispatcher.dispatch(181);
     window.levels = {{1, 401, ""}, {4, 405, "Meine Artikel"}};
