@@ -1,5 +1,5 @@
 # Runs one script scenario: copies the case's program directory (prog/, when present) and, when the
-# script asks for it, the demo catalogue sources into a fresh work folder, runs korvanex-script there and
+# case asks for them, the demo catalogue sources and the built manual into a fresh work folder, runs korvanex-script there and
 # compares the transcript with expected.txt byte for byte.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
@@ -8,6 +8,13 @@ if(EXISTS ${CASE}/prog)
 endif()
 if(EXISTS ${CASE}/with-demo-catalogue)
   file(COPY ${DEMO}/zelvodaten DESTINATION ${WORK})
+endif()
+# The manual as built beside the program, for a case that opens it.
+if(EXISTS ${CASE}/with-manual)
+  if(NOT EXISTS "${MANUAL}")
+    message(FATAL_ERROR "the case needs the manual, which was not built: '${MANUAL}'")
+  endif()
+  file(COPY ${MANUAL} DESTINATION ${WORK})
 endif()
 set(today 2026-12-08)
 if(EXISTS ${CASE}/today)
