@@ -1,6 +1,6 @@
 # Runs one script scenario: copies the case's program directory (prog/, when present) and, when the
-# script asks for it, the demo catalogue sources into a fresh work folder, runs korvanex-script there and
-# compares the transcript with expected.txt byte for byte.
+# script asks for it, the demo catalogue sources (and a changed edition of them) into a fresh work folder,
+# runs korvanex-script there and compares the transcript with expected.txt byte for byte.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 if(EXISTS ${CASE}/prog)
@@ -8,6 +8,17 @@ if(EXISTS ${CASE}/prog)
 endif()
 if(EXISTS ${CASE}/with-demo-catalogue)
   file(COPY ${DEMO}/zelvodaten DESTINATION ${WORK})
+endif()
+# A later edition of the demo catalogue in zelvodaten-neu/, made by the generator with the arguments the
+# case's with-changed-demo file holds; the script puts it in place with a copy step.
+if(EXISTS ${CASE}/with-changed-demo)
+  file(READ ${CASE}/with-changed-demo catgen_args)
+  string(STRIP "${catgen_args}" catgen_args)
+  separate_arguments(catgen_args)
+  execute_process(COMMAND ${CATGEN} ${WORK}/zelvodaten-neu ${catgen_args} RESULT_VARIABLE rc OUTPUT_QUIET)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "kvx-catgen ${catgen_args} failed (${rc})")
+  endif()
 endif()
 set(today 2026-12-08)
 if(EXISTS ${CASE}/today)
