@@ -386,6 +386,7 @@ TEST(CatalogueRelink, FaultAtEveryCallLeavesOldWithOldOrNewWithNew) {
             }
             if (kind == FaultKind::Crash && allNew && !ok) ++crashesAfterCommit;
             EXPECT_FALSE(w.ram.exists(kRelinkJournalFile)) << where;
+            EXPECT_FALSE(w.ram.exists(newCatalogueFileName(kRelinkJournalFile))) << where;
             EXPECT_FALSE(w.ram.exists(kImportMarkerFile)) << where;
         }
     }
