@@ -23,12 +23,18 @@ std::string padLeft(std::string s, std::size_t width) {
     return s.size() >= width ? s : std::string(width - s.size(), ' ') + s;
 }
 
-// The change of a list price in percent with one decimal, computed wide: "+8,3 %".
+// The change of a list price in percent, rounded to one decimal, computed wide: "+8,3 %".
 std::string percentText(Money from, Money to) {
     if (from == 0) return "neu";
-    const std::int64_t tenths = (std::int64_t{to} - from) * 1000 / from;
-    const std::int64_t a = tenths < 0 ? -tenths : tenths;
-    return std::string(tenths < 0 ? "-" : "+") + std::to_string(a / 10) + "," + std::to_string(a % 10) + " %";
+    const std::int64_t change = (std::int64_t{to} - from) * 1000;
+    const std::int64_t base = from < 0 ? -std::int64_t{from} : from;
+    const std::int64_t size = change < 0 ? -change : change;
+    const std::int64_t tenths = (size + base / 2) / base;
+    const bool down = (change < 0) != (from < 0);
+    return std::string(tenths == 0 ? ""
+                       : down      ? "-"
+                                   : "+") +
+           std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " %";
 }
 
 }  // namespace
