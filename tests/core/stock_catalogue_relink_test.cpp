@@ -396,3 +396,43 @@ TEST(CatalogueRelink, FaultAtEveryCallLeavesOldWithOldOrNewWithNew) {
 
 }  // namespace
 }  // namespace kvx
+
+namespace kvx {
+namespace {
+
+// At the start: a re-link in place is replayed only once the catalogue's commit is settled; one written
+// ahead of a commit that never came is dropped.
+TEST(CatalogueRelinkRecovery, WaitsForTheCatalogueCommitAndDropsWhatNeverCame) {
+    StockWorld w;
+    w.putMyArticles({w.record(2, 4)});
+    ChangeSet change;
+    MyArticleRecord moved = w.record(2, 4);
+    moved.articleNumber = 5;
+    const Bytes bytes = moved.encode();
+    change.write("meinart/artikel.dat", MyArticleRecord::kSize, 0, bytes.data(), bytes.size());
+    std::string error;
+    ASSERT_TRUE(writeJournalFile(w.ram, kRelinkJournalFile, change, error)) << error;
+    ASSERT_TRUE(writeJournalFile(w.ram, newCatalogueFileName(kRelinkJournalFile), change, error)) << error;
+    w.ram.put(kImportMarkerFile, "art.dat\nzuordnung.dat\n");
+    {
+        StockSession s(w.ram, w.clock, w.settings, w.catalogue, "meinart");
+        const std::vector<std::string> messages = s.open();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_NE(messages[0].find("zuordnung.dat"), std::string::npos) << messages[0];
+        EXPECT_TRUE(s.writesStopped());
+        EXPECT_EQ(s.readMyArticle(0)->articleNumber, 2) << "not replayed while the commit is open";
+    }
+    ASSERT_TRUE(w.ram.remove(kImportMarkerFile));
+    {
+        StockSession s(w.ram, w.clock, w.settings, w.catalogue, "meinart");
+        EXPECT_TRUE(s.open().empty());
+        EXPECT_FALSE(s.writesStopped());
+        EXPECT_EQ(s.readMyArticle(0)->articleNumber, 5);
+        EXPECT_EQ(s.index().numbers(), std::vector<ArticleNumber>{5});
+    }
+    EXPECT_FALSE(w.ram.exists(kRelinkJournalFile));
+    EXPECT_FALSE(w.ram.exists(newCatalogueFileName(kRelinkJournalFile)));
+}
+
+}  // namespace
+}  // namespace kvx
