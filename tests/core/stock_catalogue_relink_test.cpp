@@ -12,6 +12,7 @@
 #include "stock/article_identity.h"
 #include "stock/catalogue_relink.h"
 #include "stock/orders.h"
+#include "stock/stock_reports.h"
 #include "tests/support/catalogue_test_support.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/fault_file_system.h"
@@ -301,6 +302,14 @@ TEST(CatalogueRelink, EveryEntryVanishedKeepsRecordsAndBookingsAndRefusesOrders)
         EXPECT_EQ(order.positions[i].catalogueNumber, kNotInCatalogue);
     }
     EXPECT_NE(w.ram.get("meinart/bestell.dat"), ordersBefore);
+
+    // Their stock is worth what it was, counted apart from the groups that now carry their old numbers.
+    const StockValue value = stockValue(s, w.catalogue.groups());
+    EXPECT_EQ(value.groups[0].articles, 3);
+    EXPECT_EQ(value.groups[0].pieces, 5 + 6 + 7);
+    for (std::size_t g = 1; g < value.groups.size(); ++g) EXPECT_EQ(value.groups[g].articles, 0) << g;
+    EXPECT_EQ(value.grossTotal, value.groups[0].gross);
+    EXPECT_GT(value.grossTotal, 0);
 
     // Neither by hand nor by the automatic order.
     test::FakeUi orderUi;
