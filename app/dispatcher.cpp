@@ -305,8 +305,14 @@ void Dispatcher::openManual() {
 
 void Dispatcher::importCatalogue() {
     // The import tells the user how it went; the tree follows the catalogue whether it is loaded or not.
-    (void)kvx::importCatalogue(m_app, m_ui);
+    std::optional<RelinkReport> relinked;
+    (void)kvx::importCatalogue(m_app, m_ui, &relinked);
     catalogueLoaded();
+    if (relinked) {
+        presentRelinkReport(m_app, m_ui, m_window, *relinked);
+        // My Articles shows the new numbers (and the new prices when they were taken over).
+        if (m_window.currentView() == 4) showCurrentView();
+    }
     m_window.repaint();
 }
 

@@ -57,6 +57,7 @@ enum InfoPageType : int {
     kInfoCalculation = 5,
     kInfoDirectOrder = 7,
     kInfoStockHistory = 8,
+    kInfoRelinkReport = 9,  // My Articles after a catalogue import
 };
 
 struct InfoPage {

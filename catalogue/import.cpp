@@ -57,7 +57,8 @@ class GroupAssigner {
 
 class Importer {
   public:
-    Importer(FileSystem& fs, UserInterface& ui, const ImportSources& sources) : m_fs(fs), m_ui(ui), m_src(sources) {}
+    Importer(FileSystem& fs, UserInterface& ui, const ImportSources& sources, ImportFollower* follower)
+        : m_fs(fs), m_ui(ui), m_src(sources), m_follower(follower) {}
     Importer(const Importer&) = delete;
     Importer& operator=(const Importer&) = delete;
     ~Importer() { removeTemporaries(); }
@@ -68,7 +69,11 @@ class Importer {
     bool articles();
     // Puts the four new files (and the settings file) in place; throws IoError when that fails. Returns
     // the names whose ".old" backups are left to remove.
-    std::vector<std::string> commit(const ImportSettingsFile* settings);
+    std::vector<std::string> commit(const ImportSettingsFile* settings, const std::vector<std::string>& followers);
+    // The follower's files written so far, removed with the temporaries when the import ends without a commit.
+    void adopt(const std::vector<std::string>& targets) {
+        for (const std::string& t : targets) written(t);
+    }
     void removeTemporaries();
 
     DateNumber date() const { return m_date; }
@@ -97,6 +102,7 @@ class Importer {
     FileSystem& m_fs;
     UserInterface& m_ui;
     const ImportSources& m_src;
+    ImportFollower* m_follower;
     GroupTables m_fresh;  // the new group files, for the assignment of the articles
     DateNumber m_date = 0;
     std::vector<std::string> m_temporaries;
@@ -223,6 +229,7 @@ bool Importer::articles() {
             return false;
         }
         groups.assign(out.count(), rec.data());
+        if (m_follower != nullptr) m_follower->article(out.count(), rec.data(), rec.size());
         if (!out.append(rec.data())) return false;  // cannot happen: 60000 is below the file's limit
     }
     out.finish();
@@ -247,9 +254,11 @@ void Importer::writeSettings(const ImportSettingsFile& settings) {
     if (!why.empty()) throw IoError("Schreibfehler in " + path + ": " + why);
 }
 
-std::vector<std::string> Importer::commit(const ImportSettingsFile* settings) {
+std::vector<std::string> Importer::commit(const ImportSettingsFile* settings,
+                                          const std::vector<std::string>& followers) {
     m_fresh.clear();
     std::vector<std::string> targets = catalogueFileNames();
+    targets.insert(targets.end(), followers.begin(), followers.end());
     if (settings != nullptr) {
         writeSettings(*settings);
         targets.push_back(settings->path);
@@ -270,7 +279,7 @@ void Importer::removeTemporaries() {
 }  // namespace
 
 ImportResult runImport(FileSystem& fs, UserInterface& ui, Catalogue& catalogue, const ImportSources& sources,
-                       const ImportSettingsFile* settings) {
+                       const ImportSettingsFile* settings, ImportFollower* follower) {
     ImportResult result;
     for (const std::string* source : {&sources.wg, &sources.art, &sources.wo, &sources.wh}) {
         if (!fs.exists(*source)) {
@@ -279,22 +288,32 @@ ImportResult runImport(FileSystem& fs, UserInterface& ui, Catalogue& catalogue, 
             return result;
         }
     }
-    Importer importer(fs, ui, sources);
+    Importer importer(fs, ui, sources, follower);
     std::optional<BackupRemoval> removal;
+    bool committed = false;
     try {
         if (importer.productGroups()) ++result.filesDone;
         if (result.filesDone == 1 && importer.upperGroups()) ++result.filesDone;
         if (result.filesDone == 2 && importer.mainGroups()) ++result.filesDone;
         if (result.filesDone == 3 && importer.articles()) ++result.filesDone;
         if (result.filesDone == 4) {
+            std::vector<std::string> followers;
+            if (follower != nullptr) {
+                followers = follower->prepare();
+                importer.adopt(followers);
+            }
             catalogue.close();
             // The new files are durable; the old ones go while the catalogue is loaded and the user
             // reads the message.
-            removal.emplace(fs, importer.commit(settings));
+            removal.emplace(fs, importer.commit(settings, followers));
+            committed = true;
+            if (follower != nullptr) follower->committed();
             if (!catalogue.load(fs)) result.filesDone = 3;
         }
+        if (!committed && follower != nullptr) follower->abandoned();
     } catch (const IoError&) {
         importer.removeTemporaries();
+        if (!committed && follower != nullptr) follower->abandoned();
         if (!catalogue.isLoaded()) (void)catalogue.load(fs);
         throw;
     }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "base/date_number.h"
 #include "base/file_system.h"
@@ -40,6 +41,23 @@ struct ImportSettingsFile {
     std::function<std::string(DateNumber)> bytesWithDate;
 };
 
+// Files outside the catalogue that name its articles by number and must change together with it. The
+// import hands every new article record to article(); once the new catalogue is complete under temporary
+// names, and before anything is put in place, prepare() writes the follower's own change durably as
+// "<target>.new" for each plain file name of the program directory it returns: these are put in place by
+// the same commit as the catalogue files, so that a crash leaves both old or both new. committed() comes
+// after that commit (and the reload), abandoned() when the import ends without one.
+class ImportFollower {
+  public:
+    virtual ~ImportFollower() = default;
+    // Record `number` of the new art.dat, `size` bytes, groups assigned.
+    virtual void article(std::uint32_t number, const std::uint8_t* record, std::size_t size) = 0;
+    // Throws IoError when the change cannot be written; nothing is put in place then.
+    virtual std::vector<std::string> prepare() = 0;
+    virtual void committed() = 0;
+    virtual void abandoned() = 0;
+};
+
 // Runs the four steps and, when all succeeded, replaces the catalogue files (and the settings file, when
 // one is given) and reloads `catalogue`. On failure the files and `catalogue` stay as they were; every
 // failure is reported with the file's name and the reason. A read or write error of a file throws IoError
@@ -48,6 +66,7 @@ struct ImportSettingsFile {
 // success message shown; runImport returns once they are gone (a failure to remove them is left to the
 // next import).
 [[nodiscard]] ImportResult runImport(FileSystem& fs, UserInterface& ui, Catalogue& catalogue,
-                                     const ImportSources& sources = {}, const ImportSettingsFile* settings = nullptr);
+                                     const ImportSources& sources = {}, const ImportSettingsFile* settings = nullptr,
+                                     ImportFollower* follower = nullptr);
 
 }  // namespace kvx

@@ -185,4 +185,38 @@ bool renumberStoredDocument(std::uint8_t* document, std::uint32_t r) {
     return changed;
 }
 
+bool relinkStoredDocument(std::uint8_t* document, const std::vector<std::uint32_t>& newPlace,
+                          const std::vector<ArticleNumber>& articleAt) {
+    const std::size_t n = std::min<std::size_t>(getU8(document, kDocCount), BookingDocument::kMaxPositions);
+    bool changed = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        std::uint8_t* p = document + BookingDocument::kPositionsOffset + i * BookingPosition::kSize;
+        const std::uint16_t number = getU16(p, 0);
+        if (getU8(p, kPosDirect) != 0 || number >= newPlace.size()) continue;
+        const std::uint32_t to = newPlace[number];
+        const ArticleNumber article = to < articleAt.size() ? articleAt[to] : getU16(p, kPosCatalogue);
+        if (to == number && article == getU16(p, kPosCatalogue)) continue;
+        putU16(p, 0, static_cast<std::uint16_t>(to));
+        putU16(p, kPosCatalogue, article);
+        changed = true;
+    }
+    return changed;
+}
+
+bool relinkStoredDirectPositions(std::uint8_t* document, const std::function<ArticleNumber(ArticleNumber)>& newNumber) {
+    const std::size_t n = std::min<std::size_t>(getU8(document, kDocCount), BookingDocument::kMaxPositions);
+    bool changed = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        std::uint8_t* p = document + BookingDocument::kPositionsOffset + i * BookingPosition::kSize;
+        if (getU8(p, kPosDirect) == 0) continue;
+        const ArticleNumber from = getU16(p, 0);
+        const ArticleNumber to = newNumber(from);
+        if (to == from && getU16(p, kPosCatalogue) == to) continue;
+        putU16(p, 0, to);
+        putU16(p, kPosCatalogue, to);
+        changed = true;
+    }
+    return changed;
+}
+
 }  // namespace kvx

@@ -7,8 +7,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/date_number.h"
 #include "base/le_bytes.h"
@@ -97,5 +99,14 @@ bool renumberPositions(BookingDocument& doc, std::uint32_t r);
 // The same on a stored document (BookingDocument::kSize bytes), touching nothing but the record numbers, so
 // that bytes this program does not interpret stay as they are.
 bool renumberStoredDocument(std::uint8_t* document, std::uint32_t r);
+
+// After My Articles was re-sorted for a new catalogue: every valid position naming a My Articles record
+// n < newPlace.size() names record newPlace[n] and carries articleAt[newPlace[n]] as its catalogue number.
+// Direct positions and numbers beyond the file are left alone; only those two fields are touched. True when
+// anything changed.
+bool relinkStoredDocument(std::uint8_t* document, const std::vector<std::uint32_t>& newPlace,
+                          const std::vector<ArticleNumber>& articleAt);
+// The direct order's positions: catalogue article `a` becomes newNumber(a) (both numbers).
+bool relinkStoredDirectPositions(std::uint8_t* document, const std::function<ArticleNumber(ArticleNumber)>& newNumber);
 
 }  // namespace kvx

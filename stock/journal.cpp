@@ -352,7 +352,24 @@ CommitResult commitChange(FileSystem& fs, const std::string& journalPath, const 
     return result;
 }
 
-RecoveryResult recoverJournal(FileSystem& fs, const std::string& journalPath, const std::set<std::string>& allowed) {
+bool writeJournalFile(FileSystem& fs, const std::string& path, const ChangeSet& change, std::string& error) {
+    auto file = fs.open(path, OpenMode::CreateTruncate);
+    std::string why;
+    if (!file) {
+        why = fs.lastError();
+    } else if (!writeJournal(*file, change) || !file->sync()) {
+        why = file->lastError();
+        (void)file->close();
+    } else if (!file->close()) {
+        why = file->lastError();
+    }
+    if (why.empty()) return true;
+    error = "Die Datei " + path + " ist nicht beschreibbar: " + why;
+    return false;
+}
+
+RecoveryResult recoverJournal(FileSystem& fs, const std::string& journalPath, const std::set<std::string>& allowed,
+                              const OpenFileLookup& openFile) {
     RecoveryResult result;
     if (!fs.exists(journalPath)) return result;
     std::string contents;
@@ -364,7 +381,7 @@ RecoveryResult recoverJournal(FileSystem& fs, const std::string& journalPath, co
     ChangeSet change;
     bool sound = ChangeSet::decode(reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size(), change);
     for (const FileChange& f : change.files()) sound = sound && allowed.count(f.path) != 0;
-    if (sound && !applyChange(fs, change, {}, result.error)) {
+    if (sound && !applyChange(fs, change, openFile, result.error)) {
         result.outcome = RecoveryOutcome::Failed;
         return result;
     }

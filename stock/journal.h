@@ -86,8 +86,14 @@ struct RecoveryResult {
 
 // Start-up, before the stock files are opened: replays a complete journal, drops an incomplete one. Only
 // files in `allowed` may be written; a journal naming any other file is dropped.
+// `openFile` as for commitChange (a running session replaying a journal it had written ahead).
 [[nodiscard]] RecoveryResult recoverJournal(FileSystem& fs, const std::string& journalPath,
-                                            const std::set<std::string>& allowed);
+                                            const std::set<std::string>& allowed, const OpenFileLookup& openFile = {});
+
+// Writes `change` as a complete journal at `path` and syncs it (not its directory: the caller makes the
+// name durable). False with `error` (file name and reason) when that failed.
+[[nodiscard]] bool writeJournalFile(FileSystem& fs, const std::string& path, const ChangeSet& change,
+                                    std::string& error);
 
 // CRC-32C (Castagnoli) of a byte range, by the processor's instruction where there is one; crc32Update
 // continues a checksum over the next range (start with 0).

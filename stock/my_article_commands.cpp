@@ -71,8 +71,8 @@ ListContent myArticlesListContent(StockSession& session, const GroupTables& grou
         // A damaged break index shows no price rather than another break's.
         const bool validBreak = r.priceBreakIndex >= 1 && r.priceBreakIndex <= 6;
         std::vector<std::string> cells{std::to_string(n + 1),
-                                       std::to_string(r.articleNumber),
-                                       place(r.goodsGroup),
+                                       r.notInCatalogue() ? "—" : std::to_string(r.articleNumber),
+                                       r.notInCatalogue() ? "—" : place(r.goodsGroup),
                                        articleName(a),
                                        descriptionText(a),
                                        validBreak ? priceText(a, net, a.prices[r.priceBreakIndex - 1u]) : std::string(),

@@ -17,6 +17,12 @@ namespace kvx {
 
 inline constexpr const char* kMyArticlesFile = "artikel.dat";
 
+// The article number of an entry whose article the catalogue no longer has (after an import): no
+// catalogue holds 65535 records, so no article carries it, and it sorts such entries behind all others.
+inline constexpr ArticleNumber kNotInCatalogue = 65535;
+inline constexpr const char* kNotInCatalogueRefusal =
+    "Der Artikel ist nicht mehr im Katalog und kann nicht bestellt werden. Bitte neu zuordnen oder löschen.";
+
 struct MyArticleRecord {
     static constexpr std::size_t kSize = 819;
     static constexpr std::size_t kCopyOffset = 8;
@@ -55,6 +61,7 @@ struct MyArticleRecord {
 
     // The article copy decoded (name, prices, VAT key, price unit as they were when the article was added).
     CatalogueArticle article() const;
+    bool notInCatalogue() const { return articleNumber == kNotInCatalogue; }
     bool operator==(const MyArticleRecord&) const = default;
 };
 

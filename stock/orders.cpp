@@ -215,6 +215,10 @@ std::optional<std::size_t> addOrderPosition(OrderContext& c, DocumentRef order, 
         c.ui.inform(kNoArticleChosen);
         return std::nullopt;
     }
+    if (r->notInCatalogue()) {
+        c.ui.inform(kNotInCatalogueRefusal);
+        return std::nullopt;
+    }
     // Worked on a copy: a cancelled input leaves the order exactly as it was.
     BookingDocument copy = order.document;
     const std::optional<std::size_t> index =
@@ -301,7 +305,8 @@ std::optional<OrderProposal> proposeOrder(OrderContext& c) {
     const std::uint32_t count = c.session.myArticleCount();
     for (std::uint32_t n = 0; n < count; ++n) {
         const std::optional<MyArticleRecord> r = c.session.readMyArticle(n);
-        if (!r || r->quantityToOrder == 0) continue;
+        // An entry the catalogue no longer has cannot be ordered.
+        if (!r || r->quantityToOrder == 0 || r->notInCatalogue()) continue;
         ++p.needed;
         if (p.order.validPositions() >= BookingDocument::kMaxPositions) continue;
         const PriceData prices = PriceData::of(r->article());

@@ -130,8 +130,11 @@ StockValue stockValue(StockSession& session, const GroupTables& groups) {
     for (int g = 0; g <= mains; ++g) v.groups[static_cast<std::size_t>(g)].group = g;
     for (std::uint32_t n = 0; n < session.myArticleCount(); ++n) {
         const std::optional<MyArticleRecord> r = session.readMyArticle(n);
-        if (!r || r->stock < 1 || r->mainGroup < 1 || r->mainGroup > mains) continue;
-        StockValueGroup& g = v.groups[r->mainGroup];
+        if (!r || r->stock < 1) continue;
+        // An entry the catalogue no longer has keeps group numbers that now belong to other groups.
+        const bool gone = r->notInCatalogue();
+        if (!gone && (r->mainGroup < 1 || r->mainGroup > mains)) continue;
+        StockValueGroup& g = v.groups[gone ? 0 : r->mainGroup];
         const std::int64_t gross = valueAtListPrice(*r, r->stock);
         const std::int64_t net = netFromGross64(gross, r->article().schlumwst);
         ++g.articles;
@@ -165,6 +168,11 @@ TextPage stockValuePage(StockSession& session, const GroupTables& groups, const 
                                      std::to_string(row.articles), std::to_string(row.pieces), amountText(row.gross),
                                      amountText(row.net)}));
     }
+    if (const StockValueGroup& gone = v.groups[0]; gone.articles > 0) {
+        page.put(1, line++,
+                 formatRow(columns, {"— Nicht im Katalog", std::to_string(gone.articles), std::to_string(gone.pieces),
+                                     amountText(gone.gross), amountText(gone.net)}));
+    }
     page.put(1, line++, ruleFor(columns));
     const std::vector<ListColumn> total = {{"", 20, false}, {"", 20, false}, {"", 10, true}, {"", 10, true}};
     page.put(1, line, formatRow(total, {"Summe ", "", amountText(v.grossTotal), amountText(v.netTotal)}));
@@ -187,7 +195,8 @@ TextPage myArticleInfoPage(StockSession& session, const GroupTables& groups, std
     MyArticlePageValues v;
     v.entryIndex = static_cast<int>(n);
     v.articleNumber = r->articleNumber;
-    v.productGroup = r->goodsGroup;
+    // Not in the catalogue: its group number belongs to another group now.
+    v.productGroup = r->notInCatalogue() ? 0 : r->goodsGroup;
     v.copy = r->article();
     v.minStock = r->minimumStock;
     v.minOrderQuantity = r->minimumOrderQuantity;

@@ -57,15 +57,16 @@ struct StockValueGroup {
     std::int64_t net = 0;
 };
 struct StockValue {
-    std::vector<StockValueGroup> groups;  // index = main group number, 0 unused; size mainCount + 1
+    std::vector<StockValueGroup> groups;  // index = main group number, 0: not in the catalogue; size mainCount + 1
     std::int64_t grossTotal = 0;
     std::int64_t netTotal = 0;
 };
 // Every record with stock of at least 1 counts in its main group (offset 2, 1..main group count of the
-// catalogue; others are left out): value stock x list price (per hundred when the price unit is above 1),
-// net the net amount of that value.
+// catalogue; others are left out), an entry marked as not in the catalogue in group 0: value stock x list
+// price (per hundred when the price unit is above 1), net the net amount of that value.
 StockValue stockValue(StockSession& session, const GroupTables& groups);
-// "Waren-Bestand per " + today, the title row, a row per main group with counted articles, the total row.
+// "Waren-Bestand per " + today, the title row, a row per main group with counted articles, a row
+// "— Nicht im Katalog" when such entries count, the total row.
 TextPage stockValuePage(StockSession& session, const GroupTables& groups, const Clock& clock);
 // "Als Text speichern" (title "Daten als Text speichern", proposed text folder + "Warenbestand.TXT").
 bool saveStockValueAsText(StockSession& session, FileSystem& fs, const GroupTables& groups, const Clock& clock,

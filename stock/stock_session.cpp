@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/io_error.h"
+#include "catalogue/catalogue_commit.h"
 #include "stock/record_dump.h"
 
 namespace kvx {
@@ -72,10 +73,81 @@ std::set<std::string> StockSession::allPaths() const {
 
 std::string StockSession::recover() {
     const RecoveryResult r = recoverJournal(m_fs, m_journalPath, allPaths());
-    if (r.outcome != RecoveryOutcome::Failed) return {};
-    // The files may hold part of the change; the journal stays for the next start.
+    if (r.outcome == RecoveryOutcome::Failed) {
+        // The files may hold part of the change; the journal stays for the next start.
+        m_writesStopped = true;
+        return r.error;
+    }
+    // A re-link belongs to the catalogue it was written for: while the catalogue's own commit is unsettled
+    // it must wait; written ahead of a commit that never came, it goes.
+    if (m_fs.exists(kImportMarkerFile)) {
+        if (!m_fs.exists(kRelinkJournalFile)) return {};
+        m_writesStopped = true;
+        return "Die Datei " + std::string(kRelinkJournalFile) +
+               " wartet auf den neuen Katalog; Meine Artikel wird in diesem Lauf nicht geändert.";
+    }
+    const std::string ahead = newCatalogueFileName(kRelinkJournalFile);
+    if (m_fs.exists(ahead)) (void)m_fs.remove(ahead);  // left to the next start when it cannot be removed
+    const RecoveryResult l = recoverJournal(m_fs, kRelinkJournalFile, allPaths());
+    if (l.outcome != RecoveryOutcome::Failed) return {};
     m_writesStopped = true;
-    return r.error;
+    return l.error;
+}
+
+std::string StockSession::reloadCounts() {
+    std::string messages;
+    for (StockFile* f :
+         {&m_myArticles, &m_bookings[0], &m_bookings[1], &m_bookings[2], &m_bookings[3], &m_bookings[4]}) {
+        if (!f->file) continue;
+        const long long size = f->file->size();
+        if (size < 0) {
+            messages += "Die Datei " + f->path + " ist nicht lesbar: " + f->file->lastError();
+            continue;
+        }
+        f->count = static_cast<std::uint32_t>(
+            std::min<std::uint64_t>(static_cast<std::uint64_t>(size) / f->recordSize, kMaxRecords));
+    }
+    m_index.clear();
+    if (m_myArticles.file) {
+        std::string error;
+        if (!ArticleIndex::load(*m_myArticles.file, m_myArticles.count, MyArticleRecord::kSize, m_index, error))
+            messages += "Die Datei " + m_myArticles.path + " ist nicht lesbar: " + error;
+    }
+    return messages;
+}
+
+StockWriteResult StockSession::applyRelink(const std::vector<std::uint32_t>& newPlace) {
+    const RecoveryResult r =
+        recoverJournal(m_fs, kRelinkJournalFile, allPaths(), [this](const std::string& p) -> File* {
+            StockFile* f = fileFor(p);
+            return f ? f->file.get() : nullptr;
+        });
+    if (r.outcome == RecoveryOutcome::NoJournal) return {true, {}};
+    if (r.outcome != RecoveryOutcome::Replayed) {
+        // The catalogue is new and My Articles may not follow it yet: nothing more is written in this run.
+        m_writesStopped = true;
+        return {false, r.outcome == RecoveryOutcome::Dropped
+                           ? "Die Datei " + std::string(kRelinkJournalFile) + " ist beschädigt."
+                           : r.error};
+    }
+    const std::string reloaded = reloadCounts();
+    if (!reloaded.empty()) m_writesStopped = true;
+    for (std::size_t i = 0; i < m_current.size(); ++i) {
+        CurrentDocument& c = m_current[i];
+        if (!c.loaded || c.number >= m_bookings[i].count) continue;
+        if (std::optional<BookingDocument> d = readDocument(static_cast<BookingFile>(i), c.number)) {
+            c.document = *d;
+            c.changed = false;
+        }
+    }
+    if (m_currentMyArticle < newPlace.size()) m_currentMyArticle = newPlace[m_currentMyArticle];
+    return {reloaded.empty(), reloaded};
+}
+
+Bytes StockSession::readStoredDocuments(BookingFile file, std::uint32_t first, std::uint32_t n) {
+    StockFile& f = m_bookings[index(file)];
+    if (!f.file || first > f.count || n > f.count - first) throw IoError("Read beyond end of file: " + f.path);
+    return readRecord(f, first, n);
 }
 
 std::string StockSession::openFile(StockFile& f) {

@@ -41,6 +41,10 @@ inline constexpr std::array<BookingFile, 4> kRenumberedBookingFiles = {
 // "bestell.dat", "bedarf.dat", "verbrauch.dat", "kalku.dat", "dirbest.dat".
 const char* bookingFileName(BookingFile file);
 
+// The re-link of the stock files that a catalogue import writes ahead and puts in place with the new
+// catalogue (a journal in the program directory); replayed by the next start when the run ended before.
+inline constexpr const char* kRelinkJournalFile = "zuordnung.dat";
+
 inline constexpr const char* kArticleAlreadyPresent = "Der Artikel ist bereits in Meine Artikel";
 inline constexpr const char* kWritesStopped =
     "Die Lagerdaten werden nach einem Schreibfehler in diesem Lauf nicht mehr geändert. Bitte das Programm neu "
@@ -95,6 +99,8 @@ class StockSession final {
     const Clock& clock() const { return m_clock; }
 
     bool writesStopped() const { return m_writesStopped; }
+    // Stops every later write of this run (the files wait for a recovery at the next start).
+    void stopWrites() { m_writesStopped = true; }
     const std::string& journalPath() const { return m_journalPath; }
     std::string path(BookingFile file) const;
     const std::string& myArticlesPath() const { return m_myArticles.path; }
@@ -125,6 +131,15 @@ class StockSession final {
     // Document n, or an initialised one (created today, piece count 1) when there is none.
     BookingDocument readOrInitialise(BookingFile file, std::uint32_t n);
     [[nodiscard]] StockWriteResult writeDocument(BookingFile file, std::uint32_t n, const BookingDocument& document);
+
+    // Documents first..first+n-1 of `file` as stored (n * BookingDocument::kSize bytes, within the file).
+    // Throws IoError when a read fails.
+    Bytes readStoredDocuments(BookingFile file, std::uint32_t first, std::uint32_t n);
+
+    // After a catalogue import put kRelinkJournalFile in place: replays it into the stock files, then takes
+    // the new counts, the index and the current documents from the files; record n of My Articles is
+    // record newPlace[n] now. On failure the writes stop (the next start replays it).
+    [[nodiscard]] StockWriteResult applyRelink(const std::vector<std::uint32_t>& newPlace);
 
     // Several records as one change (a booking: the document and the My Articles records it changes).
     [[nodiscard]] StockWriteResult commit(const StockTransaction& transaction);
@@ -189,6 +204,8 @@ class StockSession final {
     StockFile* fileFor(const std::string& path);
     Bytes readRecord(StockFile& f, std::uint32_t n, std::uint32_t records = 1);
     std::optional<StockWriteResult> refuseWrites() const;
+    // Counts and index from the files as they are now (after a replay); a message when that failed.
+    std::string reloadCounts();
     // Commits through the journal and, when applied, takes the new counts from the final sizes.
     StockWriteResult commitChange(const ChangeSet& change);
     // The images of an insertion at record number r: artikel.dat from r on, the renumbered documents. Throws

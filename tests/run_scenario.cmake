@@ -1,6 +1,6 @@
 # Runs one script scenario: copies the case's program directory (prog/, when present) and, when the
-# case asks for them, the demo catalogue sources and the built manual into a fresh work folder, runs korvanex-script there and
-# compares the transcript with expected.txt byte for byte.
+# case asks for them, the demo catalogue sources (and a changed edition of them) and the built manual into a
+# fresh work folder, runs korvanex-script there and compares the transcript with expected.txt byte for byte.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 if(EXISTS ${CASE}/prog)
@@ -15,6 +15,17 @@ if(EXISTS ${CASE}/with-manual)
     message(FATAL_ERROR "the case needs the manual, which was not built: '${MANUAL}'")
   endif()
   file(COPY ${MANUAL} DESTINATION ${WORK})
+endif()
+# A later edition of the demo catalogue in zelvodaten-neu/, made by the generator with the arguments the
+# case's with-changed-demo file holds; the script puts it in place with a copy step.
+if(EXISTS ${CASE}/with-changed-demo)
+  file(READ ${CASE}/with-changed-demo catgen_args)
+  string(STRIP "${catgen_args}" catgen_args)
+  separate_arguments(catgen_args)
+  execute_process(COMMAND ${CATGEN} ${WORK}/zelvodaten-neu ${catgen_args} RESULT_VARIABLE rc OUTPUT_QUIET)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "kvx-catgen ${catgen_args} failed (${rc})")
+  endif()
 endif()
 set(today 2026-12-08)
 if(EXISTS ${CASE}/today)

@@ -2,6 +2,7 @@
 #include "app/script/script_parser.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace kvx::script {
 
@@ -23,6 +24,7 @@ std::optional<StepKind> actionKind(const QString& word) {
         {QStringLiteral("restart"), StepKind::Restart},
         {QStringLiteral("note"), StepKind::Note},
         {QStringLiteral("screenshot"), StepKind::Screenshot},
+        {QStringLiteral("copy"), StepKind::Copy},
         {QStringLiteral("answer"), StepKind::Answer},
         {QStringLiteral("file"), StepKind::File},
         {QStringLiteral("print"), StepKind::Print},
@@ -167,6 +169,17 @@ std::optional<std::vector<Step>> parseScript(const QString& source, QString& err
         if (step.kind == StepKind::Font && !parseFontAnswer(rest)) {
             error = QStringLiteral("line %1: font NAME SIZE [bold] [italic] or font cancel").arg(number);
             return std::nullopt;
+        }
+        if (step.kind == StepKind::Copy) {
+            // Two plain relative folder names: the step never reaches outside the program directory.
+            const QStringList names = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            const bool plain = names.size() == 2 && std::all_of(names.begin(), names.end(), [](const QString& n) {
+                                   return !n.startsWith(QLatin1Char('/')) && !n.contains(QStringLiteral(".."));
+                               });
+            if (!plain) {
+                error = QStringLiteral("line %1: copy FROM TO (folders in the program directory)").arg(number);
+                return std::nullopt;
+            }
         }
         if (step.kind == StepKind::Restart && !rest.isEmpty() &&
             !QRegularExpression(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$")).match(rest).hasMatch()) {

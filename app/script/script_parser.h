@@ -30,7 +30,8 @@ enum class StepKind {
     ExpectClosed,
     Restart,     // a fresh program run in the same program directory, optionally on another day (YYYY-MM-DD)
     Screenshot,  // a PNG of the main window, or with `info` of the information form
-    Note         // a text copied into the transcript
+    Note,        // a text copied into the transcript
+    Copy         // FROM TO: the files of folder FROM copied into folder TO (both in the program directory)
 };
 
 // One operation inside a dialog block: set ID TEXT | check ID on|off | select ID INDEX | date ID DD.MM.YYYY |

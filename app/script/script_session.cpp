@@ -85,6 +85,20 @@ Step ScriptSession::takeAnswer(StepKind kind, const QString& request) {
     return current;
 }
 
+void ScriptSession::copyFolder(const Step& step) {
+    const QStringList names = step.text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QDir from(names.at(0));
+    if (!from.exists() || !QDir().mkpath(names.at(1)))
+        throw ScriptFailure(QStringLiteral("line %1: cannot copy %2").arg(step.line).arg(step.text).toStdString());
+    for (const QString& name : from.entryList(QDir::Files, QDir::Name)) {
+        const QString target = names.at(1) + QLatin1Char('/') + name;
+        QFile::remove(target);
+        if (!QFile::copy(from.filePath(name), target))
+            throw ScriptFailure(
+                QStringLiteral("line %1: cannot copy %2").arg(step.line).arg(from.filePath(name)).toStdString());
+    }
+}
+
 void ScriptSession::runAction(const Step& step) {
     if (m_window == nullptr) throw ScriptFailure("no window");
     const QString head = QStringLiteral("> ") + [&] {
@@ -115,6 +129,8 @@ void ScriptSession::runAction(const Step& step) {
                 return step.text.isEmpty() ? QStringLiteral("restart") : QStringLiteral("restart ") + step.text;
             case StepKind::Screenshot:
                 return QStringLiteral("screenshot ") + step.text;
+            case StepKind::Copy:
+                return QStringLiteral("copy ") + step.text;
             default:
                 return QStringLiteral("note ") + step.text;
         }
@@ -127,6 +143,10 @@ void ScriptSession::runAction(const Step& step) {
                                     .toStdString());
         if (!restart) throw ScriptFailure("no restart in this driver");
         m_window = restart(step.text);
+        return;
+    }
+    if (step.kind == StepKind::Copy) {
+        copyFolder(step);
         return;
     }
     if (m_window->isClosedForGood() && step.kind != StepKind::ExpectClosed && step.kind != StepKind::Note &&

@@ -52,6 +52,8 @@ class ScriptSession final : public ModalRunner {
 
   private:
     void runAction(const Step& step);
+    // The files of one folder of the program directory copied into another (a changed catalogue put in place).
+    void copyFolder(const Step& step);
     Step takeAnswer(StepKind kind, const QString& request);
     void say(const QString& line);
     void show(const QString& what);

@@ -256,7 +256,9 @@ void tfzgwwindow::startupPhase1() {
     AppState& app = *m_app;
     bool ok = false;
     if (!reportingIoErrors([&] {
-            ok = loadCatalogueAtStart(app, m_ui, importCatalogue) && loadUserData(app, m_ui);
+            // At the first start the stock files are not open yet: nothing to re-link.
+            const auto import = [](AppState& a, UserInterface& u) { return importCatalogue(a, u); };
+            ok = loadCatalogueAtStart(app, m_ui, import) && loadUserData(app, m_ui);
             if (ok) m_dispatcher->catalogueLoaded();
         }))
         app.forcedClose = true;

@@ -260,4 +260,37 @@ GeneratedCatalogue buildCatalogue(int articleCount, std::uint64_t seed) {
     return out;
 }
 
+void changeCatalogue(GeneratedCatalogue& c, int inserted, int dearer, int removed) {
+    const int count = static_cast<int>(c.articles.size());
+    if (dearer >= 0 && dearer < count) {
+        ArticleLine& a = c.articles[static_cast<std::size_t>(dearer)];
+        for (PriceBreak& b : a.breaks) {
+            // Ten per cent more, rounded to whole cents (10 thousandths).
+            const long long raised = (static_cast<long long>(b.gross) * 110 + 500) / 1000 * 10;
+            b.gross = static_cast<int>(raised);
+            b.net = netOf(b.gross, a.vatKey);
+        }
+    }
+    if (removed >= 0 && removed < count && count > 1) {
+        c.articles.erase(c.articles.begin() + removed);
+        // Groups that start behind the removed line start one number earlier.
+        for (GroupLine& g : c.productGroups)
+            if (g.number - 1 > removed) --g.number;
+    }
+    if (inserted > 0 && !c.articles.empty() && !c.productGroups.empty()) {
+        std::vector<ArticleLine> fresh;
+        for (int i = 0; i < inserted; ++i) {
+            ArticleLine a = c.articles.front();
+            a.groupKey = c.productGroups.front().key;
+            a.names = {"NEUHEIT " + std::to_string(i + 1), "", "", "", "", ""};
+            a.description1 = "Neu im Sortiment";
+            a.description2.clear();
+            a.internalId += 0x100000u + static_cast<std::uint32_t>(i);
+            fresh.push_back(std::move(a));
+        }
+        c.articles.insert(c.articles.begin(), fresh.begin(), fresh.end());
+        for (std::size_t g = 1; g < c.productGroups.size(); ++g) c.productGroups[g].number += inserted;
+    }
+}
+
 }  // namespace kvx::catgen

@@ -50,6 +50,12 @@ struct GeneratedCatalogue {
 
 GeneratedCatalogue buildCatalogue(int articleCount, std::uint64_t seed);
 
+// A later edition of a catalogue, as a distributor publishes it: `inserted` new articles at the front of the
+// first product group (so every article after them gets a higher number), the gross prices of article line
+// `dearer` (0-based, of the original) raised by 10 % in whole cents, article line `removed` left out. The
+// product groups' first article numbers follow. Lines outside the catalogue are not changed or removed.
+void changeCatalogue(GeneratedCatalogue& catalogue, int inserted, int dearer, int removed);
+
 // Net of a gross amount as the program computes it: 10 * round(g * 100 / ((100 + p) * 10)), ties to even.
 int netOf(int gross, int vatKey);
 

@@ -357,3 +357,30 @@ TEST(CataloguePlan, TemplatesFitTheirFields) {
 
 }  // namespace
 }  // namespace kvx::catgen
+
+// The later edition: the same articles behind the inserted ones, one dearer, one gone, and every product
+// group still starting at its own first article.
+TEST(Catgen, ChangedEditionMovesRaisesAndRemoves) {
+    const kvx::catgen::GeneratedCatalogue before = kvx::catgen::buildCatalogue(400, 1);
+    kvx::catgen::GeneratedCatalogue after = before;
+    kvx::catgen::changeCatalogue(after, 3, 100, 200);
+    ASSERT_EQ(after.articles.size(), before.articles.size() + 2);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(after.articles[i].names[0], "NEUHEIT " + std::to_string(i + 1));
+    EXPECT_EQ(after.articles[3].names, before.articles[0].names);
+    EXPECT_EQ(after.articles[103].names, before.articles[100].names);
+    EXPECT_EQ(after.articles[202].names, before.articles[199].names);
+    EXPECT_EQ(after.articles[203].names, before.articles[201].names) << "line 200 is gone";
+    for (std::size_t b = 0; b < before.articles[100].breaks.size(); ++b) {
+        const int old = before.articles[100].breaks[b].gross;
+        EXPECT_EQ(after.articles[103].breaks[b].gross, (old * 110 + 500) / 1000 * 10) << b;
+    }
+    EXPECT_EQ(after.articles[104].breaks[0].gross, before.articles[101].breaks[0].gross);
+    for (const kvx::catgen::GroupLine& g : after.productGroups) {
+        ASSERT_GE(g.number, 1);
+        ASSERT_LE(g.number, static_cast<int>(after.articles.size()));
+        EXPECT_EQ(after.articles[static_cast<std::size_t>(g.number - 1)].groupKey, g.key) << g.key;
+        if (g.number > 1) {
+            EXPECT_NE(after.articles[static_cast<std::size_t>(g.number - 2)].groupKey, g.key) << g.key;
+        }
+    }
+}

@@ -1,5 +1,6 @@
 // kvx-catgen: writes a generated Zelvo catalogue (art.js, wh.js, wo.js, wg.js) for tests, benchmarks and
 // the shipped demo data.  Usage: kvx-catgen OUTDIR --articles N [--seed S] [--date YYYY/MM/DD]
+// [--changed INSERTED,DEARER,REMOVED]
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -17,7 +18,8 @@ constexpr int kMaxArticles = 60000;  // the importer reads no article line beyon
 
 int usage(const std::string& problem) {
     std::cerr << "kvx-catgen: " << problem << "\n"
-              << "usage: kvx-catgen OUTDIR --articles N [--seed S] [--date YYYY/MM/DD]\n"
+              << "usage: kvx-catgen OUTDIR --articles N [--seed S] [--date YYYY/MM/DD]"
+                 " [--changed INSERTED,DEARER,REMOVED]\n"
               << "       N from 1 to " << kMaxArticles << "\n";
     return 2;
 }
@@ -47,6 +49,8 @@ int main(int argc, char** argv) {
     unsigned long long articles = 0;
     unsigned long long seed = 1;
     CatalogueDate date;
+    bool changed = false;
+    int inserted = 0, dearer = -1, removed = -1;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -59,6 +63,12 @@ int main(int argc, char** argv) {
                 date.year > 9999 || date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31) {
                 return usage("bad date");
             }
+        } else if (arg == "--changed" && hasValue) {
+            if (std::sscanf(argv[++i], "%d,%d,%d", &inserted, &dearer, &removed) != 3 || inserted < 0 ||
+                inserted > 100) {
+                return usage("bad change");
+            }
+            changed = true;
         } else if (!arg.starts_with("--") && outDir.empty()) {
             outDir = arg;
         } else {
@@ -72,7 +82,8 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(outDir, error);
     if (error) return usage("cannot create " + outDir + ": " + error.message());
 
-    const GeneratedCatalogue catalogue = buildCatalogue(static_cast<int>(articles), seed);
+    GeneratedCatalogue catalogue = buildCatalogue(static_cast<int>(articles), seed);
+    if (changed) changeCatalogue(catalogue, inserted, dearer, removed);
     const std::filesystem::path dir(outDir);
     const bool ok = writeFile(dir / "wh.js", mainGroupFile(catalogue)) &&
                     writeFile(dir / "wo.js", upperGroupFile(catalogue)) &&
