@@ -199,6 +199,8 @@ constexpr MenuRow kMenuRows[] = {
     {menu::kMyArticleExtras, Kind::Item, cmd::kDatasheet, "Datenblatt zeigen"},
     {menu::kMyArticleExtras, Kind::Item, cmd::kInternetLink, "Internet-Link aufrufen"},
     {menu::kMyArticleExtras, Kind::Item, cmd::kStockHistory, "Bestandsverlauf"},
+    {menu::kMyArticleExtras, Kind::Item, cmd::kRelinkMyArticle, "Neu zuordnen", "", When::Stock},
+    {menu::kMyArticleExtras, Kind::Item, cmd::kRemoveMyArticle, "Aus Meine Artikel löschen", "", When::Stock},
 
     {menu::kSearch, Kind::Item, cmd::kSearchSelected, "Auswahl in gewählten Artikeln"},
     {menu::kSearch, Kind::Item, cmd::kSearchAll, "Auswahl im Gesamtbestand"},

@@ -97,6 +97,8 @@ inline constexpr int kDeleteUserFiles = 246;
 inline constexpr int kSearchSelected = 247;
 inline constexpr int kSearchAll = 248;
 inline constexpr int kResetSearch = 249;
+inline constexpr int kRelinkMyArticle = 250;
+inline constexpr int kRemoveMyArticle = 251;
 
 }  // namespace cmd
 

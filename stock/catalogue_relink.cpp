@@ -13,8 +13,6 @@ namespace kvx {
 
 namespace {
 
-constexpr std::uint32_t kDocumentBlock = 256;  // documents read at a time
-
 std::string numberText(ArticleNumber n) {
     return n == kNotInCatalogue ? std::string("—") : std::to_string(n);
 }
@@ -179,46 +177,9 @@ ChangeSet CatalogueRelink::computeChange() {
     std::sort(m_report.entries.begin(), m_report.entries.end(),
               [](const RelinkedEntry& a, const RelinkedEntry& b) { return a.oldRecord < b.oldRecord; });
     if (after != before) change.write(m_session.myArticlesPath(), size, 0, std::move(after));
-    addDocumentChanges(change, m_newPlace, articleAt);
+    m_session.addRelinkedDocuments(change, m_newPlace, articleAt, false);
     addDirectOrderChange(change);
     return change;
-}
-
-void CatalogueRelink::addDocumentChanges(ChangeSet& change, const std::vector<std::uint32_t>& newPlace,
-                                         const std::vector<ArticleNumber>& articleAt) {
-    for (BookingFile bf : kRenumberedBookingFiles) {
-        if (!m_session.isOpen(bf)) continue;
-        const std::uint32_t count = m_session.documentCount(bf);
-        const std::string path = m_session.path(bf);
-        const std::uint64_t size = std::uint64_t{count} * BookingDocument::kSize;
-        for (std::uint32_t first = 0; first < count; first += kDocumentBlock) {
-            const std::uint32_t n = std::min(kDocumentBlock, count - first);
-            Bytes block = m_session.readStoredDocuments(bf, first, n);
-            // Runs of changed documents go in as one write each.
-            std::uint32_t runStart = 0, runLength = 0;
-            auto flush = [&] {
-                if (runLength == 0) return;
-                change.write(path, size, std::uint64_t{first + runStart} * BookingDocument::kSize,
-                             block.data() + std::size_t{runStart} * BookingDocument::kSize,
-                             std::size_t{runLength} * BookingDocument::kSize);
-                runLength = 0;
-            };
-            for (std::uint32_t i = 0; i < n; ++i) {
-                if (!relinkStoredDocument(block.data() + std::size_t{i} * BookingDocument::kSize, newPlace,
-                                          articleAt)) {
-                    flush();
-                    continue;
-                }
-                if (runLength == 0) runStart = i;
-                ++runLength;
-            }
-            if (runStart == 0 && runLength == n) {
-                change.write(path, size, std::uint64_t{first} * BookingDocument::kSize, std::move(block));
-                continue;
-            }
-            flush();
-        }
-    }
 }
 
 void CatalogueRelink::addDirectOrderChange(ChangeSet& change) {

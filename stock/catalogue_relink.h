@@ -74,8 +74,6 @@ class CatalogueRelink final : public ImportFollower {
 
   private:
     ChangeSet computeChange();
-    void addDocumentChanges(ChangeSet& change, const std::vector<std::uint32_t>& newPlace,
-                            const std::vector<ArticleNumber>& articleAt);
     void addDirectOrderChange(ChangeSet& change);
 
     FileSystem& m_fs;

@@ -35,6 +35,7 @@ bool openDirectOrder(OrderContext& c, DocumentRef direct) {
         c.ui.inform(kNoArticles);
         return false;
     }
+    if (refuseVanishedPositions(c.ui, direct.document)) return false;
     const DateNumber today = c.clock.todayNumber();
     if (direct.document.bookedDate != today) {
         direct.document.bookedDate = today;

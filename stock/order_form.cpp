@@ -164,6 +164,7 @@ bool printOrder(OrderContext& c, const BookingDocument& order, std::uint32_t num
         c.ui.inform(kNoArticles);
         return false;
     }
+    if (refuseVanishedPositions(c.ui, order)) return false;
     const std::string title = "Bestellung " + std::to_string(number + 1);
     if (!c.ui.ask(title + " drucken?")) return false;
     std::vector<ColumnLine> lines =
@@ -188,6 +189,7 @@ bool saveOrderText(OrderContext& c, FileSystem& fs, DocumentRef order) {
         c.ui.inform(kNoArticles);
         return false;
     }
+    if (refuseVanishedPositions(c.ui, d)) return false;
     const bool direct = d.directOrder != 0;
     const std::uint32_t number = direct ? 0 : order.number;
     const std::string folder = folderPrefix(c.settings.textFolder());  // Windows-1252

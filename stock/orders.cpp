@@ -427,4 +427,16 @@ TextPage orderDocumentPage(StockSession& session, const SettingsRecord& settings
     return page;
 }
 
+bool refuseVanishedPositions(UserInterface& ui, const BookingDocument& document) {
+    for (std::size_t i = 0; i < document.validPositions(); ++i) {
+        const BookingPosition& p = document.positions[i];
+        if (p.catalogueDirect == 0 || p.recordNumber != kNotInCatalogue) continue;
+        ui.inform("Position " + std::to_string(i + 1) + " (" + cp1252ToUtf8(p.name) +
+                  ") ist nicht mehr im Katalog und kann nicht bestellt werden. Bitte die Position löschen "
+                  "(\"Position löschen\" unter \"Ändern\").");
+        return true;
+    }
+    return false;
+}
+
 }  // namespace kvx

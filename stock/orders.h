@@ -168,4 +168,9 @@ std::string positionTotalText(const BookingPosition& p, bool net);
 TextPage orderDocumentPage(StockSession& session, const SettingsRecord& settings, const BookingDocument& doc,
                            std::uint32_t number, std::size_t position, bool goodsReceipt);
 
+// A direct-order position whose catalogue article vanished with an import (article number kNotInCatalogue)
+// cannot be printed, saved or ordered: the first such position is named with the way to delete it, and the
+// result is true (refused). False when every position names an article.
+[[nodiscard]] bool refuseVanishedPositions(UserInterface& ui, const BookingDocument& document);
+
 }  // namespace kvx

@@ -3,6 +3,7 @@
 
 #include "base/command_numbers.h"
 #include "stock/my_article_commands.h"
+#include "stock/my_article_relink.h"
 
 namespace kvx {
 
@@ -110,6 +111,23 @@ std::vector<CommandRow> stockCommandRows(const StockCommandContext& c) {
          [c] {
              if (refusedInSimpleMode(c)) return;
              if (const std::optional<std::uint32_t> n = currentEntry(c)) showLink(c.session, c.ui, *n);
+         }},
+        {cmd::kRelinkMyArticle,
+         true,
+         {kMyArticlesView},
+         {},
+         [c] {
+             if (const std::optional<std::uint32_t> n = currentEntry(c);
+                 n && relinkMyArticle(c.session, c.ui, *n, c.currentArticle()))
+                 myArticlesChanged(c);
+         }},
+        {cmd::kRemoveMyArticle,
+         true,
+         {kMyArticlesView},
+         {},
+         [c] {
+             if (const std::optional<std::uint32_t> n = currentEntry(c); n && removeMyArticle(c.session, c.ui, *n))
+                 myArticlesChanged(c);
          }},
     };
     for (CommandRow& r : bookingCommandRows(c)) rows.push_back(std::move(r));

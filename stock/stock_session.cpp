@@ -130,8 +130,13 @@ StockWriteResult StockSession::applyRelink(const std::vector<std::uint32_t>& new
                            ? "Die Datei " + std::string(kRelinkJournalFile) + " ist beschädigt."
                            : r.error};
     }
-    const std::string reloaded = reloadCounts();
+    const std::string reloaded = followRearrangement(newPlace);
     if (!reloaded.empty()) m_writesStopped = true;
+    return {reloaded.empty(), reloaded};
+}
+
+std::string StockSession::followRearrangement(const std::vector<std::uint32_t>& newPlace) {
+    const std::string reloaded = reloadCounts();
     for (std::size_t i = 0; i < m_current.size(); ++i) {
         CurrentDocument& c = m_current[i];
         if (!c.loaded || c.number >= m_bookings[i].count) continue;
@@ -141,7 +146,105 @@ StockWriteResult StockSession::applyRelink(const std::vector<std::uint32_t>& new
         }
     }
     if (m_currentMyArticle < newPlace.size()) m_currentMyArticle = newPlace[m_currentMyArticle];
-    return {reloaded.empty(), reloaded};
+    if (m_myArticles.count == 0)
+        m_currentMyArticle = 0;
+    else if (m_currentMyArticle >= m_myArticles.count)
+        m_currentMyArticle = m_myArticles.count - 1;
+    return reloaded;
+}
+
+void StockSession::addRelinkedDocuments(ChangeSet& change, const std::vector<std::uint32_t>& newPlace,
+                                        const std::vector<ArticleNumber>& articleAt, bool withDirectOrder) {
+    std::vector<BookingFile> files(kRenumberedBookingFiles.begin(), kRenumberedBookingFiles.end());
+    if (withDirectOrder) files.push_back(BookingFile::DirectOrder);
+    for (BookingFile bf : files) {
+        StockFile& f = m_bookings[index(bf)];
+        if (!f.file) continue;
+        const std::uint64_t size = std::uint64_t{f.count} * f.recordSize;
+        for (std::uint32_t first = 0; first < f.count; first += kRenumberBlock) {
+            const std::uint32_t n = std::min(kRenumberBlock, f.count - first);
+            Bytes block = readRecord(f, first, n);
+            // Runs of changed documents go in as one write each.
+            std::uint32_t runStart = 0, runLength = 0;
+            auto flush = [&] {
+                if (runLength == 0) return;
+                change.write(f.path, size, std::uint64_t{first + runStart} * f.recordSize,
+                             block.data() + std::size_t{runStart} * f.recordSize,
+                             std::size_t{runLength} * f.recordSize);
+                runLength = 0;
+            };
+            for (std::uint32_t i = 0; i < n; ++i) {
+                if (!relinkStoredDocument(block.data() + std::size_t{i} * f.recordSize, newPlace, articleAt)) {
+                    flush();
+                    continue;
+                }
+                if (runLength == 0) runStart = i;
+                ++runLength;
+            }
+            if (runStart == 0 && runLength == n) {
+                change.write(f.path, size, std::uint64_t{first} * f.recordSize, std::move(block));
+                continue;
+            }
+            flush();
+        }
+    }
+}
+
+StockWriteResult StockSession::rearrangeMyArticles(const std::vector<MyArticleRecord>& records,
+                                                   const std::vector<std::uint32_t>& newPlace,
+                                                   std::uint32_t rewritten) {
+    if (auto refused = refuseWrites()) return *refused;
+    if (!m_myArticles.file) return {false, "Die Datei " + m_myArticles.path + " ist nicht geöffnet."};
+    const auto count = static_cast<std::uint32_t>(records.size());
+    if (newPlace.size() != m_myArticles.count || records.size() > kMaxRecords)
+        return {false, "Meine Artikel hat sich inzwischen geändert; nichts wurde geändert."};
+    // The records that leave their place, and the one rewritten, as one contiguous image.
+    std::uint32_t low = rewritten < count ? rewritten : count, high = rewritten < count ? rewritten + 1 : 0;
+    for (std::uint32_t old = 0; old < newPlace.size(); ++old) {
+        if (newPlace[old] == old) continue;
+        if (newPlace[old] < count) {
+            low = std::min(low, newPlace[old]);
+            high = std::max(high, newPlace[old] + 1);
+        }
+        if (old < count) {
+            low = std::min(low, old);
+            high = std::max(high, old + 1);
+        }
+    }
+    // The documents held in memory go to their files first, so that the renumbering below covers them too.
+    if (const StockWriteResult saved = writeBackAllCurrent(); !saved.ok) return saved;
+    ChangeSet change;
+    const std::uint64_t finalSize = std::uint64_t{count} * MyArticleRecord::kSize;
+    if (low < high) {
+        Bytes image(std::size_t{high - low} * MyArticleRecord::kSize);
+        for (std::uint32_t k = low; k < high; ++k)
+            records[k].encode(image.data() + std::size_t{k - low} * MyArticleRecord::kSize);
+        change.write(m_myArticles.path, finalSize, std::uint64_t{low} * MyArticleRecord::kSize, std::move(image));
+    } else {
+        (void)change.file(m_myArticles.path, finalSize);  // only the size changes
+    }
+    std::vector<ArticleNumber> articleAt;
+    articleAt.reserve(records.size());
+    for (const MyArticleRecord& r : records) articleAt.push_back(r.articleNumber);
+    try {
+        addRelinkedDocuments(change, newPlace, articleAt, true);
+    } catch (const IoError& e) {
+        return {false, e.what()};  // nothing was written yet
+    }
+    StockWriteResult w = commitChange(change);
+    if (!w.ok) return w;
+    // The change stands; when the files cannot be read back, this run must not write on what it holds.
+    std::string reloaded;
+    try {
+        reloaded = followRearrangement(newPlace);
+    } catch (const IoError& e) {
+        reloaded = e.what();
+    }
+    if (!reloaded.empty()) {
+        m_writesStopped = true;
+        w.message += (w.message.empty() ? "" : "\n") + reloaded + "\n" + kWritesStopped;
+    }
+    return w;
 }
 
 Bytes StockSession::readStoredDocuments(BookingFile file, std::uint32_t first, std::uint32_t n) {

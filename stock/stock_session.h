@@ -141,6 +141,21 @@ class StockSession final {
     // record newPlace[n] now. On failure the writes stop (the next start replays it).
     [[nodiscard]] StockWriteResult applyRelink(const std::vector<std::uint32_t>& newPlace);
 
+    // The booking positions that follow a re-sorted My Articles: every document of the four booking files (and
+    // of the direct order when `withDirectOrder`) whose positions name an old record n < newPlace.size() is
+    // added to `change` with them naming newPlace[n] and carrying articleAt[newPlace[n]]. Throws IoError when
+    // a document cannot be read.
+    void addRelinkedDocuments(ChangeSet& change, const std::vector<std::uint32_t>& newPlace,
+                              const std::vector<ArticleNumber>& articleAt, bool withDirectOrder);
+    // My Articles replaced by `records` (sorted by article number) as one change: old record n is record
+    // newPlace[n] now (a removed one gets kNoRecord and must not be named by any position), and the positions
+    // follow. Only the records that moved and record `rewritten` of the new order (kNoRecord: none) are
+    // written. The documents held in memory are written back first and read again afterwards.
+    static constexpr std::uint32_t kNoRecord = 65535;
+    [[nodiscard]] StockWriteResult rearrangeMyArticles(const std::vector<MyArticleRecord>& records,
+                                                       const std::vector<std::uint32_t>& newPlace,
+                                                       std::uint32_t rewritten);
+
     // Several records as one change (a booking: the document and the My Articles records it changes).
     [[nodiscard]] StockWriteResult commit(const StockTransaction& transaction);
 
@@ -206,6 +221,9 @@ class StockSession final {
     std::optional<StockWriteResult> refuseWrites() const;
     // Counts and index from the files as they are now (after a replay); a message when that failed.
     std::string reloadCounts();
+    // After the files were re-sorted: counts, index and the current documents from the files; the current
+    // entry follows its record.
+    std::string followRearrangement(const std::vector<std::uint32_t>& newPlace);
     // Commits through the journal and, when applied, takes the new counts from the final sizes.
     StockWriteResult commitChange(const ChangeSet& change);
     // The images of an insertion at record number r: artikel.dat from r on, the renumbered documents. Throws
