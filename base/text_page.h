@@ -12,6 +12,9 @@ struct TextItem {
     int column = 1;    // 1-based
     int line = 1;      // 1-based; items on line <= 0 are not drawn
     std::string text;  // UTF-8
+    // Drawn so that it ends where its last character cell ends, as numbers in a column are; its place in the
+    // text file is the same either way.
+    bool rightAligned = false;
 };
 
 struct TextPage {
@@ -21,7 +24,9 @@ struct TextPage {
     // of the program's colour table.
     int highlightColour = 0;
 
-    void put(int column, int line, std::string text) { items.push_back({column, line, std::move(text)}); }
+    void put(int column, int line, std::string text, bool rightAligned = false) {
+        items.push_back({column, line, std::move(text), rightAligned});
+    }
     int lineCount() const;
 };
 

@@ -75,8 +75,14 @@ void drawTextPage(QPainter& painter, const TextPage& page, const TextViewGeometr
         const int y = (item.line - g.firstLine) * g.cell.lineHeight + g.topMargin;
         const bool coloured = page.highlightColour != 0 && item.line == page.highlightedLine;
         painter.setPen(coloured ? QPen(programColour(page.highlightColour)) : pen);
-        painter.drawText(QRect(x, y, 4000, g.cell.lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromStdString(item.text));
+        const QString text = QString::fromStdString(item.text);
+        if (item.rightAligned) {
+            // Its right end at the end of its last character cell, whatever the widths of the font's glyphs.
+            const int right = x + static_cast<int>(text.toUcs4().size()) * g.cell.charWidth;
+            painter.drawText(QRect(right - 4000, y, 4000, g.cell.lineHeight), Qt::AlignRight | Qt::AlignVCenter, text);
+        } else {
+            painter.drawText(QRect(x, y, 4000, g.cell.lineHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
+        }
     }
     painter.setPen(pen);
 }

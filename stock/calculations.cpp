@@ -31,17 +31,16 @@ bool writeCurrent(StockSession& session, DocumentRef current, const BookingDocum
 
 TextPage calculationListPage(StockSession& session, const CostCentres& centres, std::uint32_t currentNumber) {
     TextPage page;
-    page.put(1, 1, titleRow(listColumns()));
+    putTitleRow(page, 1, 1, listColumns());
     for (std::uint32_t n = 0; n < session.documentCount(BookingFile::Calculations); ++n) {
         const std::optional<BookingDocument> d = session.readDocument(BookingFile::Calculations, n);
         if (!d) continue;
         const int line = static_cast<int>(n) + 2;
         if (n == currentNumber) page.highlightedLine = line;
-        page.put(1, line,
-                 formatRow(listColumns(),
-                           {std::to_string(n + 1), dateText(d->bookedDate), cp1252ToUtf8(centres.label(d->costCentre)),
-                            std::to_string(d->validPositions()), std::to_string(d->pieceCount),
-                            amountText(d->grossOrdered), amountText(d->netOrdered)}));
+        putRow(page, 1, line, listColumns(),
+               {std::to_string(n + 1), dateText(d->bookedDate), cp1252ToUtf8(centres.label(d->costCentre)),
+                std::to_string(d->validPositions()), std::to_string(d->pieceCount), amountText(d->grossOrdered),
+                amountText(d->netOrdered)});
     }
     return page;
 }

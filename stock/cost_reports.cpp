@@ -82,7 +82,7 @@ TextPage costDetailsPage(StockSession& session, const CostCentres& centres, cons
         {"Plan-M", 7, true}, {"Ist-M", 7, true},  {"Plan-€", 7, true}, {"Ist-€", 7, true}};
     TextPage page;
     int line = 3;
-    page.put(1, line++, titleRow(columns));
+    putTitleRow(page, 1, line++, columns);
     int count = 0;
     std::int64_t plannedGross = 0, actualGross = 0;
     for (std::uint32_t n = 0; n < q.planned.size(); ++n) {
@@ -96,15 +96,14 @@ TextPage costDetailsPage(StockSession& session, const CostCentres& centres, cons
         plannedGross += planned;
         actualGross += actual;
         auto shown = [&](std::int64_t gross) { return amountText(net ? netFromGross64(gross, a.schlumwst) : gross); };
-        page.put(1, line++,
-                 formatRow(columns,
-                           {std::to_string(n + 1), std::to_string(r->articleNumber), articleName(a), descriptionText(a),
-                            std::to_string(q.planned[n]), std::to_string(q.actual[n]), shown(planned), shown(actual)}));
+        putRow(page, 1, line++, columns,
+               {std::to_string(n + 1), std::to_string(r->articleNumber), articleName(a), descriptionText(a),
+                std::to_string(q.planned[n]), std::to_string(q.actual[n]), shown(planned), shown(actual)});
     }
     page.put(1, 1, "Kostenstelle " + cp1252ToUtf8(centres.label(c)) + "  Positionen:" + std::to_string(count));
     if (count > 0) {
-        page.put(1, line++,
-                 formatRow(columns, {"", "", "Summe", "", "", "", amountText(plannedGross), amountText(actualGross)}));
+        putRow(page, 1, line++, columns,
+               {"", "", "Summe", "", "", "", amountText(plannedGross), amountText(actualGross)});
     }
     return page;
 }

@@ -50,7 +50,7 @@ TextPage documentPage(StockSession& session, const BookingDocument& document, co
     ++line;
     const std::vector<ListColumn>& columns = projectPieces > 0 ? projectColumns() : positionColumns();
     page.put(1, line++, ruleFor(columns));
-    page.put(1, line++, titleRow(columns));
+    putTitleRow(page, 1, line++, columns);
     page.put(1, line++, ruleFor(columns));
 
     std::int64_t projectGross = 0, projectNet = 0;
@@ -90,24 +90,23 @@ TextPage documentPage(StockSession& session, const BookingDocument& document, co
             }
         }
         if (i == highlight) page.highlightedLine = line;
-        page.put(1, line++, formatRow(columns, cells));
+        putRow(page, 1, line++, columns, cells);
     }
     page.put(1, line++, ruleFor(columns));
 
     std::vector<ListColumn> sumColumns = {{"", kSumLabelWidth, false}, {"", 10, true}, {"", 10, true}};
     if (projectPieces > 0) {
         sumColumns.insert(sumColumns.end(), {{"", 6, true}, {"", 10, true}, {"", 10, true}});
-        page.put(1, line++,
-                 formatRow(sumColumns,
-                           {"Summe " + std::to_string(projectPieces) + " Stück", amountText(document.grossOrdered),
-                            amountText(document.netOrdered), "", amountText(projectGross), amountText(projectNet)}));
-        page.put(1, line++,
-                 formatRow(sumColumns, {"Summe/Stück", "", "", "", amountText(projectGross / projectPieces),
-                                        amountText(projectNet / projectPieces)}));
+        putRow(page, 1, line++, sumColumns,
+               {"Summe " + std::to_string(projectPieces) + " Stück", amountText(document.grossOrdered),
+                amountText(document.netOrdered), "", amountText(projectGross), amountText(projectNet)});
+        putRow(page, 1, line++, sumColumns,
+               {"Summe/Stück", "", "", "", amountText(projectGross / projectPieces),
+                amountText(projectNet / projectPieces)});
     } else {
-        page.put(1, line++,
-                 formatRow(sumColumns, {"Summe " + std::to_string(totalPieces(document)) + " Stück",
-                                        amountText(document.grossOrdered), amountText(document.netOrdered)}));
+        putRow(page, 1, line++, sumColumns,
+               {"Summe " + std::to_string(totalPieces(document)) + " Stück", amountText(document.grossOrdered),
+                amountText(document.netOrdered)});
     }
     return page;
 }

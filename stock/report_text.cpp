@@ -16,26 +16,29 @@ std::string cutUtf8(const std::string& text, std::size_t width) {
     return utf8Encode(chars);
 }
 
-std::string formatRow(const std::vector<ListColumn>& columns, const std::vector<std::string>& cells) {
-    std::string line;
+void putRow(TextPage& page, int column, int line, const std::vector<ListColumn>& columns,
+            const std::vector<std::string>& cells) {
+    int at = column;  // where the next cell starts, in characters
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const std::size_t width = static_cast<std::size_t>(std::max(columns[c].width, 1));
         const std::string cell = c < cells.size() ? cells[c] : std::string();
         if (columns[c].rightAligned) {
             const std::size_t length = utf8Length(cell);
-            line += std::string(width > length ? width - length : 0, ' ') + cell;
+            at += static_cast<int>(width > length ? width - length : 0);
+            if (!cell.empty()) page.put(at, line, cell, true);
+            at += static_cast<int>(length);
         } else {
             const std::string t = cutUtf8(cell, width - 1);
-            line += " " + t + std::string(width - 1 - utf8Length(t), ' ');
+            page.put(at, line, " " + t + std::string(width - 1 - utf8Length(t), ' '));
+            at += static_cast<int>(width);
         }
     }
-    return line;
 }
 
-std::string titleRow(const std::vector<ListColumn>& columns) {
+void putTitleRow(TextPage& page, int column, int line, const std::vector<ListColumn>& columns) {
     std::vector<std::string> titles;
     for (const ListColumn& c : columns) titles.push_back(c.title);
-    return formatRow(columns, titles);
+    putRow(page, column, line, columns, titles);
 }
 
 std::string ruleFor(const std::vector<ListColumn>& columns) {

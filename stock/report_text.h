@@ -13,11 +13,14 @@
 
 namespace kvx {
 
-// One row (UTF-8): a right-aligned cell is padded in front to its width; a left-aligned cell is a blank, the
-// text cut to width - 1 characters and padded behind. Widths count characters, not bytes.
-std::string formatRow(const std::vector<ListColumn>& columns, const std::vector<std::string>& cells);
+// One row of fixed-width columns put on a page cell by cell from `column` on: a right-aligned cell is placed
+// after blanks that pad it to its width and drawn flush right, so that the columns stay in line in any font; a
+// left-aligned cell is a blank, the text cut to width - 1 characters, and blanks behind. A right-aligned cell
+// longer than its width pushes the rest of the row on rather than being cut. Widths count characters.
+void putRow(TextPage& page, int column, int line, const std::vector<ListColumn>& columns,
+            const std::vector<std::string>& cells);
 // The column titles as a row.
-std::string titleRow(const std::vector<ListColumn>& columns);
+void putTitleRow(TextPage& page, int column, int line, const std::vector<ListColumn>& columns);
 // A rule of '-' as wide as the columns together.
 std::string ruleFor(const std::vector<ListColumn>& columns);
 // `text` (UTF-8) cut to `width` characters.

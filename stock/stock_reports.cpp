@@ -91,17 +91,15 @@ TextPage stockHistoryPage(StockSession& session, const CostCentres& centres, con
     page.put(1, line++,
              "Artikel " + std::to_string(n + 1) + ": (ArtNr.:" + std::to_string(r->articleNumber) + ") " +
                  articleName(r->article()));
-    page.put(1, line++, titleRow(columns));
+    putTitleRow(page, 1, line++, columns);
     std::int64_t stock = r->stock, demand = r->demand;
-    page.put(
-        1, line++,
-        formatRow(columns, {dateText(clock.todayNumber()), "", "", "", std::to_string(stock), std::to_string(demand)}));
+    putRow(page, 1, line++, columns,
+           {dateText(clock.todayNumber()), "", "", "", std::to_string(stock), std::to_string(demand)});
     for (const HistoryEvent& e : historyEvents(session, n)) {
         const std::string centre = e.costCentre >= 0 ? cp1252ToUtf8(centres.name(e.costCentre)) : std::string();
-        page.put(
-            1, line++,
-            formatRow(columns, {dateText(e.date), std::string(kindText(e.kind)) + " " + std::to_string(e.document + 1),
-                                centre, std::to_string(e.quantity), std::to_string(stock), std::to_string(demand)}));
+        putRow(page, 1, line++, columns,
+               {dateText(e.date), std::string(kindText(e.kind)) + " " + std::to_string(e.document + 1), centre,
+                std::to_string(e.quantity), std::to_string(stock), std::to_string(demand)});
         switch (e.kind) {
             case HistoryKind::Receipt:
                 stock -= e.quantity;
@@ -158,24 +156,23 @@ TextPage stockValuePage(StockSession& session, const GroupTables& groups, const 
     int line = 1;
     page.put(1, line++, "Waren-Bestand per " + formatDateNumber(clock.todayNumber()));
     ++line;
-    page.put(1, line++, titleRow(columns));
+    putTitleRow(page, 1, line++, columns);
     page.put(1, line++, ruleFor(columns));
     for (std::size_t g = 1; g < v.groups.size(); ++g) {
         const StockValueGroup& row = v.groups[g];
         if (row.articles == 0) continue;
-        page.put(1, line++,
-                 formatRow(columns, {std::to_string(g) + " " + cp1252ToUtf8(groups.mainGroupName(static_cast<int>(g))),
-                                     std::to_string(row.articles), std::to_string(row.pieces), amountText(row.gross),
-                                     amountText(row.net)}));
+        putRow(page, 1, line++, columns,
+               {std::to_string(g) + " " + cp1252ToUtf8(groups.mainGroupName(static_cast<int>(g))),
+                std::to_string(row.articles), std::to_string(row.pieces), amountText(row.gross), amountText(row.net)});
     }
     if (const StockValueGroup& gone = v.groups[0]; gone.articles > 0) {
-        page.put(1, line++,
-                 formatRow(columns, {"— Nicht im Katalog", std::to_string(gone.articles), std::to_string(gone.pieces),
-                                     amountText(gone.gross), amountText(gone.net)}));
+        putRow(page, 1, line++, columns,
+               {"— Nicht im Katalog", std::to_string(gone.articles), std::to_string(gone.pieces),
+                amountText(gone.gross), amountText(gone.net)});
     }
     page.put(1, line++, ruleFor(columns));
     const std::vector<ListColumn> total = {{"", 20, false}, {"", 20, false}, {"", 10, true}, {"", 10, true}};
-    page.put(1, line, formatRow(total, {"Summe ", "", amountText(v.grossTotal), amountText(v.netTotal)}));
+    putRow(page, 1, line, total, {"Summe ", "", amountText(v.grossTotal), amountText(v.netTotal)});
     return page;
 }
 
