@@ -313,6 +313,16 @@ bool removeJournal(FileSystem& fs, const std::string& journalPath, std::string& 
 
 }  // namespace
 
+namespace {
+
+bool syncJournalDirectory(FileSystem& fs, const std::string& journalPath, std::string& error) {
+    if (fs.syncDirectory(directoryOf(journalPath))) return true;
+    error = "Die Datei " + journalPath + " ist nicht beschreibbar: " + fs.lastError();
+    return false;
+}
+
+}  // namespace
+
 CommitResult commitChange(FileSystem& fs, const std::string& journalPath, const ChangeSet& change,
                           const OpenFileLookup& openFile) {
     CommitResult result;
@@ -320,28 +330,14 @@ CommitResult commitChange(FileSystem& fs, const std::string& journalPath, const 
         result.applied = true;
         return result;
     }
-    {
-        auto file = fs.open(journalPath, OpenMode::CreateTruncate);
-        std::string why;
-        if (!file) {
-            why = fs.lastError();
-        } else if (!writeJournal(*file, change) || !file->sync()) {
-            why = file->lastError();
-            (void)file->close();
-        } else if (!file->close()) {
-            why = file->lastError();
-        } else if (!fs.syncDirectory(directoryOf(journalPath))) {
-            why = fs.lastError();
+    if (!writeJournalFile(fs, journalPath, change, result.error) ||
+        !syncJournalDirectory(fs, journalPath, result.error)) {
+        // Nothing was applied; a journal left behind would be replayed at the next start.
+        if (fs.exists(journalPath)) {
+            std::string removeError;
+            result.settled = removeJournal(fs, journalPath, removeError);
         }
-        if (!why.empty()) {
-            result.error = "Die Datei " + journalPath + " ist nicht beschreibbar: " + why;
-            // Nothing was applied; a journal left behind would be replayed at the next start.
-            if (file || fs.exists(journalPath)) {
-                std::string removeError;
-                result.settled = removeJournal(fs, journalPath, removeError);
-            }
-            return result;
-        }
+        return result;
     }
     if (!applyChange(fs, change, openFile, result.error)) {
         result.settled = false;

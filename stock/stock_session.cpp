@@ -157,6 +157,12 @@ void StockSession::addRelinkedDocuments(ChangeSet& change, const std::vector<std
                                         const std::vector<ArticleNumber>& articleAt, bool withDirectOrder) {
     std::vector<BookingFile> files(kRenumberedBookingFiles.begin(), kRenumberedBookingFiles.end());
     if (withDirectOrder) files.push_back(BookingFile::DirectOrder);
+    addChangedDocuments(change, files,
+                        [&](std::uint8_t* document) { return relinkStoredDocument(document, newPlace, articleAt); });
+}
+
+void StockSession::addChangedDocuments(ChangeSet& change, const std::vector<BookingFile>& files,
+                                       const std::function<bool(std::uint8_t*)>& changeDocument) {
     for (BookingFile bf : files) {
         StockFile& f = m_bookings[index(bf)];
         if (!f.file) continue;
@@ -174,7 +180,7 @@ void StockSession::addRelinkedDocuments(ChangeSet& change, const std::vector<std
                 runLength = 0;
             };
             for (std::uint32_t i = 0; i < n; ++i) {
-                if (!relinkStoredDocument(block.data() + std::size_t{i} * f.recordSize, newPlace, articleAt)) {
+                if (!changeDocument(block.data() + std::size_t{i} * f.recordSize)) {
                     flush();
                     continue;
                 }
@@ -538,37 +544,8 @@ ChangeSet StockSession::insertionChange(const MyArticleRecord& record, std::uint
 
     // The positions that name a moved record follow it.
     if (r < count) {
-        for (BookingFile bf : kRenumberedBookingFiles) {
-            StockFile& f = m_bookings[index(bf)];
-            if (!f.file) continue;
-            const std::uint64_t size = std::uint64_t{f.count} * f.recordSize;
-            for (std::uint32_t first = 0; first < f.count; first += kRenumberBlock) {
-                const std::uint32_t n = std::min(kRenumberBlock, f.count - first);
-                Bytes block = readRecord(f, first, n);
-                // Runs of changed documents go in as one write each.
-                std::uint32_t runStart = 0, runLength = 0;
-                auto flush = [&] {
-                    if (runLength == 0) return;
-                    change.write(f.path, size, std::uint64_t{first + runStart} * f.recordSize,
-                                 block.data() + std::size_t{runStart} * f.recordSize,
-                                 std::size_t{runLength} * f.recordSize);
-                    runLength = 0;
-                };
-                for (std::uint32_t i = 0; i < n; ++i) {
-                    if (!renumberStoredDocument(block.data() + std::size_t{i} * f.recordSize, r)) {
-                        flush();
-                        continue;
-                    }
-                    if (runLength == 0) runStart = i;
-                    ++runLength;
-                }
-                if (runStart == 0 && runLength == n) {
-                    change.write(f.path, size, std::uint64_t{first} * f.recordSize, std::move(block));
-                    continue;
-                }
-                flush();
-            }
-        }
+        addChangedDocuments(change, {kRenumberedBookingFiles.begin(), kRenumberedBookingFiles.end()},
+                            [r](std::uint8_t* document) { return renumberStoredDocument(document, r); });
     }
     return change;
 }

@@ -206,6 +206,11 @@ class StockSession final {
     void setCurrentMyArticle(std::uint32_t n) { m_currentMyArticle = n; }
 
   private:
+    // Every document of `files` that `changeDocument` changes (in place, returning true) goes into `change`,
+    // runs of neighbouring documents as one write.
+    void addChangedDocuments(ChangeSet& change, const std::vector<BookingFile>& files,
+                             const std::function<bool(std::uint8_t*)>& changeDocument);
+
     struct StockFile {
         std::string path;
         std::size_t recordSize = 0;
