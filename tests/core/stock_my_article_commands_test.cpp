@@ -6,36 +6,17 @@
 #include <gtest/gtest.h>
 
 #include "base/cp1252.h"
-#include "tests/support/catalogue_ram_fs.h"
-#include "tests/support/catalogue_test_support.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/stock_world.h"
 
 namespace kvx {
 namespace {
 
-struct World {
-    test::RamFileSystem ram;
-    Catalogue catalogue;
-    SettingsRecord settings;
-    FixedClock clock{{2026, 12, 8}, 0};
+struct World : test::StockWorld {
     std::unique_ptr<StockSession> session;
     test::FakeUi ui;
 
     World() {
-        const test::SmallCatalogue c = test::smallCatalogue();
-        auto put = [this](const char* name, const auto& records) {
-            std::string s;
-            for (const auto& r : records) {
-                const Bytes b = r.encode();
-                s.append(b.begin(), b.end());
-            }
-            ram.put(name, s);
-        };
-        put("whg.dat", c.mains);
-        put("wog.dat", c.uppers);
-        put("wgg.dat", c.products);
-        put("art.dat", c.articles);
-        EXPECT_TRUE(catalogue.load(ram));
         settings.setStockMode(true);
         open();
     }

@@ -8,8 +8,7 @@
 #include <map>
 
 #include "tests/support/fault_file_system.h"
-#include "tests/support/catalogue_ram_fs.h"
-#include "tests/support/catalogue_test_support.h"
+#include "tests/support/stock_world.h"
 
 namespace kvx {
 namespace {
@@ -17,28 +16,7 @@ namespace {
 const char* const kFiles[] = {"meinart/artikel.dat",   "meinart/bestell.dat", "meinart/bedarf.dat",
                               "meinart/verbrauch.dat", "meinart/kalku.dat",   "dirbest.dat"};
 
-struct World {
-    test::RamFileSystem ram;
-    Catalogue catalogue;
-    SettingsRecord settings;
-    FixedClock clock{{2026, 12, 8}, 0};
-
-    World() {
-        const test::SmallCatalogue c = test::smallCatalogue();
-        auto put = [this](const char* name, const auto& records) {
-            std::string s;
-            for (const auto& r : records) {
-                const Bytes b = r.encode();
-                s.append(b.begin(), b.end());
-            }
-            ram.put(name, s);
-        };
-        put("whg.dat", c.mains);
-        put("wog.dat", c.uppers);
-        put("wgg.dat", c.products);
-        put("art.dat", c.articles);
-        EXPECT_TRUE(catalogue.load(ram));
-    }
+struct World : test::StockWorld {
     MyArticleRecord record(ArticleNumber a) const {
         MyArticleRecord r = makeMyArticleRecord(a, catalogue.articles().readWorkingCopy(a));
         r.stock = static_cast<std::int16_t>(a * 10);
