@@ -76,9 +76,14 @@ void drawTextPage(QPainter& painter, const TextPage& page, const TextViewGeometr
         const bool coloured = page.highlightColour != 0 && item.line == page.highlightedLine;
         painter.setPen(coloured ? QPen(programColour(page.highlightColour)) : pen);
         const QString text = QString::fromStdString(item.text);
-        if (item.rightAligned) {
+        const int cells = static_cast<int>(text.toUcs4().size());
+        if (cells >= 3 && text.count(QLatin1Char('-')) == text.size()) {
+            // A rule of '-' runs through all its cells: the glyphs alone are narrower than the cells.
+            const int mid = y + g.cell.lineHeight / 2;
+            painter.drawLine(x, mid, x + cells * g.cell.charWidth - 1, mid);
+        } else if (item.rightAligned) {
             // Its right end at the end of its last character cell, whatever the widths of the font's glyphs.
-            const int right = x + static_cast<int>(text.toUcs4().size()) * g.cell.charWidth;
+            const int right = x + cells * g.cell.charWidth;
             painter.drawText(QRect(right - 4000, y, 4000, g.cell.lineHeight), Qt::AlignRight | Qt::AlignVCenter, text);
         } else {
             painter.drawText(QRect(x, y, 4000, g.cell.lineHeight), Qt::AlignLeft | Qt::AlignVCenter, text);

@@ -43,7 +43,8 @@ struct TextViewGeometry {
 };
 
 // Draws the page; the highlighted line gets a selection background, or its text the page's highlight
-// colour when it names one.
+// colour when it names one. A right-aligned item ends where its last cell ends; an item of three or more '-'
+// only is drawn as a line through its cells.
 void drawTextPage(QPainter& painter, const TextPage& page, const TextViewGeometry& geometry);
 
 // The page as text lines (for transcripts and text files).
