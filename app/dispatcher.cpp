@@ -26,8 +26,7 @@ Dispatcher::Dispatcher(AppState& app, UserInterface& ui, SearchDialogs& searchDi
         m_paintedViews[source.view] = std::move(source);
     for (PaintedViewSource& source : bookingPaintedViews(stockContext()))
         m_paintedViews[source.view] = std::move(source);
-    for (PaintedViewSource& source : orderPaintedViews(app.stock, m_orderViews))
-        m_paintedViews[source.view] = std::move(source);
+    for (PaintedViewSource& source : orderPaintedViews(m_orderViews)) m_paintedViews[source.view] = std::move(source);
 }
 
 StockCommandContext Dispatcher::stockContext() {

@@ -143,8 +143,7 @@ void selectOrderRow(StockSession& session, UserInterface& ui, long n) {
     (void)makeOrderCurrent(c, session.currentRef(BookingFile::Orders), static_cast<std::uint32_t>(n));
 }
 
-std::vector<PaintedViewSource> orderPaintedViews(StockSession& session, OrderViewState& state) {
-    (void)session;
+std::vector<PaintedViewSource> orderPaintedViews(OrderViewState& state) {
     std::vector<PaintedViewSource> views;
     for (int view : {kGoodsReceiptView, kEditDirectOrderView})
         views.push_back({view, [&state]() -> const TextPage& { return state.page; }, [] { return 0; }, [](int) {}});

@@ -44,7 +44,7 @@ ListContent ordersList(StockSession& session, OrderViewState& state);
 void selectOrderRow(StockSession& session, UserInterface& ui, long n);
 
 // The painted views kept here (7, 16, 21).
-std::vector<PaintedViewSource> orderPaintedViews(StockSession& session, OrderViewState& state);
+std::vector<PaintedViewSource> orderPaintedViews(OrderViewState& state);
 
 // Leaving view `view`: the order document view reprices and writes its order, the goods receipt view asks
 // when the receipt is not booked. False when the view stays open.

@@ -52,20 +52,25 @@ class MainWindowTest : public ::testing::Test {
         ASSERT_TRUE(w.grab().save(QDir(QString::fromLocal8Bit(folder)).filePath(QString::fromLatin1(name))));
     }
 
+    // Shows the window and runs the idle steps of its start (the import the runner answers) until none is left.
+    static void showUntilIdle(tfzgwwindow& window) {
+        window.show();
+        for (int guard = 0; guard < 10 && window.idleStep(); ++guard) {
+        }
+        ASSERT_FALSE(window.isClosedForGood());
+    }
+
     fs::path m_dir;
     fs::path m_previous;
+    PosixFileSystem m_files;
+    FixedClock m_clock{{2026, 12, 8}, 9 * 3600};
 };
 
 TEST_F(MainWindowTest, StartPageBrowserAndBack) {
     test::AnsweringRunner runner;
     runner.questionAnswers = {true};  // build the catalogue from the demo sources
-    PosixFileSystem files;
-    FixedClock clock({2026, 12, 8}, 9 * 3600);
-    tfzgwwindow window(files, clock, m_dir.string() + "/", {false});
-    window.show();
-    for (int guard = 0; guard < 10 && window.idleStep(); ++guard) {
-    }
-    ASSERT_FALSE(window.isClosedForGood());
+    tfzgwwindow window(m_files, m_clock, m_dir.string() + "/", {false});
+    ASSERT_NO_FATAL_FAILURE(showUntilIdle(window));
     ASSERT_GE(window.app().catalogue.articleCount(), 2);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("KORVANEX"));
     const QStringList start = window.describe(QStringLiteral("view"));
@@ -114,7 +119,7 @@ TEST_F(MainWindowTest, StartPageBrowserAndBack) {
     // A long text file scrolls by lines; a short page hides the bar.
     std::string text;
     for (int i = 1; i <= 60; ++i) text += "Zeile " + std::to_string(i) + "\r\n";
-    ASSERT_TRUE(writeWholeFileAtomically(files, "LANG.TXT", text.data(), text.size(), error_));
+    ASSERT_TRUE(writeWholeFileAtomically(m_files, "LANG.TXT", text.data(), text.size(), error_));
     runner.fileAnswers = {QStringLiteral("LANG.TXT")};
     window.dispatch(195);
     EXPECT_EQ(window.viewNumber(), 20);
@@ -151,13 +156,8 @@ TEST_F(MainWindowTest, StartPageBrowserAndBack) {
 TEST_F(MainWindowTest, SettingsReachTheShownListAtOnce) {
     test::AnsweringRunner runner;
     runner.questionAnswers = {true};
-    PosixFileSystem files;
-    FixedClock clock({2026, 12, 8}, 9 * 3600);
-    tfzgwwindow window(files, clock, m_dir.string() + "/", {false});
-    window.show();
-    for (int guard = 0; guard < 10 && window.idleStep(); ++guard) {
-    }
-    ASSERT_FALSE(window.isClosedForGood());
+    tfzgwwindow window(m_files, m_clock, m_dir.string() + "/", {false});
+    ASSERT_NO_FATAL_FAILURE(showUntilIdle(window));
     window.dispatch(121);
     QString error;
     ASSERT_TRUE(window.scriptSelectTree(QStringLiteral("A0102"), error)) << error.toStdString();
@@ -199,13 +199,8 @@ TEST_F(MainWindowTest, SettingsReachTheShownListAtOnce) {
 TEST_F(MainWindowTest, PanelsSplitterAndColumnsKeepTheirPlace) {
     test::AnsweringRunner runner;
     runner.questionAnswers = {true};
-    PosixFileSystem files;
-    FixedClock clock({2026, 12, 8}, 9 * 3600);
-    tfzgwwindow window(files, clock, m_dir.string() + "/", {false});
-    window.show();
-    for (int guard = 0; guard < 10 && window.idleStep(); ++guard) {
-    }
-    ASSERT_FALSE(window.isClosedForGood());
+    tfzgwwindow window(m_files, m_clock, m_dir.string() + "/", {false});
+    ASSERT_NO_FATAL_FAILURE(showUntilIdle(window));
     QCoreApplication::processEvents();
 
     const QList<QLabel*> panels = window.statusBar()->findChildren<QLabel*>();
